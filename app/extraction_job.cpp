@@ -1,0 +1,3 @@
+#include "app/extraction_job.h"
+
+void ExtractionJob() {}

@@ -1,0 +1,88 @@
+# Shared by test.sh and demo.sh: package install, build, Wine prefix, X server.
+# Sourced, never run. Expects ROOT to be the repository root.
+
+BUILD="$ROOT/build"
+export WINEPREFIX="${SHIBEI_PREFIX:-$BUILD/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINE64=/usr/lib/wine/wine64
+export WINESERVER=/usr/lib/wine/wineserver64
+
+PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
+fonts-wqy-zenhei imagemagick googletest iproute2 util-linux python3"
+
+install_packages() {
+    local missing=()
+    for p in $PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "== installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq && apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+build_targets() {
+    local jobs=${SHIBEI_JOBS:-$(nproc)}
+    for arch in win32:i686 win64:x86_64; do
+        local dir=${arch%%:*} cpu=${arch##*:}
+        if [ ! -f "$BUILD/$dir/build.ninja" ]; then
+            cmake -S "$ROOT" -B "$BUILD/$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+                -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$cpu.cmake" \
+                -DSHIBEI_TESTS=$([ "$dir" = win64 ] && echo ON || echo OFF) >/dev/null || return 1
+        fi
+        echo "== building $dir"
+        cmake --build "$BUILD/$dir" -j "$jobs" || return 1
+    done
+}
+
+start_x() {
+    export DISPLAY=:${SHIBEI_DISPLAY:-97}
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+prepare_prefix() {
+    if [ ! -f "$WINEPREFIX/.shibei-ready" ]; then
+        echo "== preparing Wine prefix"
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot -i >/dev/null 2>&1 || return 1
+        "$WINESERVER" -w
+        LC_ALL=zh_CN.UTF-8 "$WINE64" regedit "$(winepath_of "$ROOT/scripts/fonts.reg")" >/dev/null 2>&1 || return 1
+        "$WINESERVER" -w
+        touch "$WINEPREFIX/.shibei-ready"
+    fi
+}
+
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+start_wineserver() {
+    "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
+    sleep 0.2
+    # Starts Wine's services once, detached from any test's output.
+    LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot >/dev/null 2>&1 </dev/null
+}
+
+stop_all() {
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+    return 0
+}
+
+# Site hosts resolve to loopback inside the private namespace the tests and the demo run in.
+SITE_HOSTS="www.shellshare.example www.shellshare.mirror.example"
+
+enter_namespace() {
+    ip link set lo up || return 1
+    local hosts="$BUILD/hosts"
+    { echo "127.0.0.1 localhost"; echo "127.0.0.1 $SITE_HOSTS"; echo "::1 localhost"; } >"$hosts"
+    mount --bind "$hosts" /etc/hosts
+}

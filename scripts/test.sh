@@ -1,0 +1,21 @@
+#!/bin/bash
+# Builds both Windows targets and runs every test under wine64 inside a private network namespace
+# where the site hosts resolve to loopback. Extra arguments go to ctest (e.g. -R Text).
+set -u
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+. "$ROOT/scripts/common.sh"
+
+if [ -z "${SHIBEI_IN_NAMESPACE:-}" ]; then
+    install_packages || { echo "package install failed" >&2; exit 1; }
+    build_targets || { echo "build failed" >&2; exit 1; }
+    SHIBEI_IN_NAMESPACE=1 exec unshare -mn "$0" "$@"
+fi
+
+trap stop_all EXIT
+trap 'exit 130' INT TERM
+enter_namespace || { echo "cannot set up the test namespace" >&2; exit 1; }
+start_x || exit 1
+prepare_prefix || { echo "Wine prefix preparation failed" >&2; exit 1; }
+start_wineserver
+export LC_ALL=zh_CN.UTF-8
+ctest --test-dir "$BUILD/win64" --output-on-failure --timeout 300 "$@"
