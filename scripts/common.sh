@@ -49,15 +49,18 @@ start_x() {
 }
 
 prepare_prefix() {
-    if [ ! -f "$WINEPREFIX/.shibei-ready" ]; then
+    # The prefix is rebuilt whenever the settings imported into it change.
+    local stamp
+    stamp=$(md5sum <"$ROOT/scripts/wine-prefix.reg" | cut -c1-32)
+    if [ "$(cat "$WINEPREFIX/.shibei-ready" 2>/dev/null)" != "$stamp" ]; then
         echo "== preparing Wine prefix"
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot -i >/dev/null 2>&1 || return 1
         "$WINESERVER" -w
-        LC_ALL=zh_CN.UTF-8 "$WINE64" regedit "$(winepath_of "$ROOT/scripts/fonts.reg")" >/dev/null 2>&1 || return 1
+        LC_ALL=zh_CN.UTF-8 "$WINE64" regedit "$(winepath_of "$ROOT/scripts/wine-prefix.reg")" >/dev/null 2>&1 || return 1
         "$WINESERVER" -w
-        touch "$WINEPREFIX/.shibei-ready"
+        echo "$stamp" >"$WINEPREFIX/.shibei-ready"
     fi
 }
 

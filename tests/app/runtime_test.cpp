@@ -143,7 +143,8 @@ BOOL CALLBACK InspectBoxChild(HWND child, LPARAM param) {
     GetWindowTextW(child, text, 128);
     const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
     if (!lstrcmpiW(cls, L"Button") && IsWindowVisible(child)) ++seen->buttons;
-    if (!lstrcmpiW(cls, L"Static") && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) seen->icon = true;
+    if (!lstrcmpiW(cls, L"Static") && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
+        seen->icon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
     if (!lstrcmpiW(cls, L"Static") && text[0]) seen->text = text;
     return TRUE;
 }
