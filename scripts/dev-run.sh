@@ -9,5 +9,4 @@ if [ -z "${SHIBEI_IN_NAMESPACE:-}" ]; then SHIBEI_IN_NAMESPACE=1 exec unshare -m
 trap stop_all EXIT
 enter_namespace && start_x && prepare_prefix || exit 1
 start_wineserver
-export LC_ALL=zh_CN.UTF-8
 "$@"
