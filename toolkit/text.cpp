@@ -59,6 +59,18 @@ Text Text_Replace(std::string_view text, std::optional<int> count, std::optional
     return r;
 }
 
+std::size_t Text_Find(std::string_view text, std::string_view what, bool caseSensitive, std::size_t start) {
+    if (what.empty()) return 0;
+    std::size_t pos = 0;
+    // Walk whole characters from the beginning so that start never lands inside one.
+    while (pos < text.size() && pos + 1 < start) pos += static_cast<unsigned char>(text[pos]) >= 0x80 ? 2 : 1;
+    while (pos < text.size() && text.size() - pos >= what.size()) {
+        if (MatchesAt(text, pos, what, caseSensitive)) return pos + 1;
+        pos += static_cast<unsigned char>(text[pos]) >= 0x80 ? 2 : 1;
+    }
+    return 0;
+}
+
 Text Text_Concat(std::initializer_list<std::string_view> parts) {
     std::size_t total = 0;
     for (auto p : parts) total += p.size();

@@ -27,6 +27,10 @@ Text Text_Replace(std::string_view text, std::optional<int> count, std::optional
 Text Text_ReplacePass(std::string_view s, std::string_view oldText, std::string_view newText, int start,
                       std::optional<int> count, bool caseSensitive);
 
+// 1-based byte position of the first occurrence of what at or after start, matching only at character
+// boundaries; 0 when absent or what is empty.
+std::size_t Text_Find(std::string_view text, std::string_view what, bool caseSensitive = true, std::size_t start = 1);
+
 Text Text_Concat(std::initializer_list<std::string_view> parts);
 int Text_Compare(std::string_view a, std::string_view b);
 // Bytes before the first NUL; 0 for a missing (null) text.

@@ -57,6 +57,16 @@ TEST(TextReplace, InsertedTextIsNotRescannedWithinAPass) {
     EXPECT_EQ(Text_Replace("aa", {}, {}, {}, "a", "aa"), "aaaa");
 }
 
+TEST(TextHelpers, FindMatchesWholeCharactersOnly) {
+    EXPECT_EQ(Text_Find("www.shellshare.example", "shellshare"), 5u);
+    EXPECT_EQ(Text_Find("www.ShellShare.example", "shellshare"), 0u) << "exact case by default";
+    EXPECT_EQ(Text_Find("www.ShellShare.example", "shellshare", false), 5u);
+    EXPECT_EQ(Text_Find("\xca\xb0\xb1\xb4", "\xb0\xb1"), 0u);
+    EXPECT_EQ(Text_Find("\x81\x41" "A", "A"), 3u);
+    EXPECT_EQ(Text_Find("abab", "ab", true, 2), 3u);
+    EXPECT_EQ(Text_Find("abc", ""), 0u);
+}
+
 TEST(TextHelpers, Compare) {
     struct {
         std::string_view a, b;
