@@ -18,7 +18,7 @@ class Mirror(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         time.sleep(DELAY)
         path = None
-        if re.fullmatch(r"/topics/\d+/?", self.path):
+        if re.fullmatch(r"/topics/\d+/?(\?.*)?", self.path):
             path = os.path.join(MIRROR, "topic.html")
         else:
             m = re.fullmatch(r"/detail\.html?\?id=(\d+)", self.path)

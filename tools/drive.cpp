@@ -3,6 +3,7 @@
 //   set-address TEXT      types TEXT into the address box
 //   click                 presses 点击提取
 //   wait-caption TEXT [ms] until the button reads TEXT
+//   read-caption          prints the button's caption as UTF-8
 //   read-output           prints the output box as UTF-8
 //   close-notice [ms]     prints the text of the "信息：" box and closes it
 //   close                 closes the window
@@ -77,6 +78,10 @@ int main() {
         const std::wstring want = argv[2];
         HWND button = GetDlgItem(main, kExtractButtonId);
         return WaitFor([&] { return TextOf(button) == want; }, number(3, 60000)) ? 0 : Fail("caption not reached");
+    }
+    if (command == L"read-caption") {
+        PrintUtf8(TextOf(GetDlgItem(main, kExtractButtonId)));
+        return 0;
     }
     if (command == L"read-output") {
         PrintUtf8(TextOf(GetDlgItem(main, kOutputBoxId)));
