@@ -37,7 +37,7 @@ drive wait 30000 || { echo "the window did not appear" >&2; exit 1; }
 
 if [ -n "$SERVER_PID" ]; then
     drive click
-    if drive wait-caption "提取完成" 60000; then
+    if drive wait-caption "utf8:$(printf %s 提取完成 | od -An -tx1 | tr -d ' \n')" 60000; then
         echo "== links extracted from the demo topic:"
         drive read-output | tr -d '\r'
     else

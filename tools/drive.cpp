@@ -3,6 +3,7 @@
 //   set-address TEXT      types TEXT into the address box
 //   click                 presses 点击提取
 //   wait-caption TEXT [ms] until the button reads TEXT
+// A TEXT may be given as utf8:HEX (its UTF-8 bytes in hex).
 //   read-caption          prints the button's caption as UTF-8
 //   read-output           prints the output box as UTF-8
 //   close-notice [ms]     prints the text of the "信息：" box and closes it
@@ -15,6 +16,8 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <string>
 
 namespace {
@@ -52,6 +55,17 @@ void PrintUtf8(const std::wstring& text) {
     fflush(stdout);
 }
 
+// Wine hands non-ASCII arguments over through the Unix locale's character set, which may be plain ASCII;
+// callers can pass a text as "utf8:" followed by the hex digits of its UTF-8 bytes instead.
+std::wstring Argument(const wchar_t* arg) {
+    std::wstring text = arg;
+    if (text.rfind(L"utf8:", 0) != 0) return text;
+    std::string bytes;
+    for (std::size_t i = 5; i + 1 < text.size(); i += 2)
+        bytes.push_back(static_cast<char>(std::stoi(Utf8_FromWide(text.substr(i, 2)), nullptr, 16)));
+    return Utf8_ToWide(bytes);
+}
+
 int Fail(const char* why) {
     fprintf(stderr, "shibei-drive: %s\n", why);
     return 1;
@@ -60,6 +74,7 @@ int Fail(const char* why) {
 } // namespace
 
 int main() {
+    _setmode(_fileno(stdout), _O_BINARY); // the texts carry their own CR LF
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (argc < 2) return 2;
@@ -70,12 +85,13 @@ int main() {
     HWND main = MainWindow();
     if (!main) return Fail("no window titled 拾贝");
     if (command == L"set-address" && argc > 2) {
-        SendMessageW(GetDlgItem(main, kAddressBoxId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
+        const std::wstring address = Argument(argv[2]);
+        SendMessageW(GetDlgItem(main, kAddressBoxId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(address.c_str()));
         return 0;
     }
     if (command == L"click") return PostMessageW(GetDlgItem(main, kExtractButtonId), BM_CLICK, 0, 0) ? 0 : 1;
     if (command == L"wait-caption" && argc > 2) {
-        const std::wstring want = argv[2];
+        const std::wstring want = Argument(argv[2]);
         HWND button = GetDlgItem(main, kExtractButtonId);
         return WaitFor([&] { return TextOf(button) == want; }, number(3, 60000)) ? 0 : Fail("caption not reached");
     }

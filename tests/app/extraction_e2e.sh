@@ -20,6 +20,7 @@ check() { # what expected actual
     fi
 }
 drive() { "$ROOT/scripts/wine-run" "$BUILD/shibei-drive.exe" "$@"; }
+u8() { printf 'utf8:'; printf %s "$1" | od -An -tx1 | tr -d ' \n'; } # non-ASCII arguments for drive
 SERVER=
 serve() { # mirror-dir
     [ -n "$SERVER" ] && kill "$SERVER" 2>/dev/null && wait "$SERVER" 2>/dev/null
@@ -34,7 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 extract() { # address: sets the address, clicks, waits for the end, prints the output box
-    drive set-address "$1" && drive click && drive wait-caption "提取完成" 60000 && drive read-output
+    drive set-address "$1" && drive click && drive wait-caption "$(u8 提取完成)" 60000 && drive read-output
 }
 
 serve "$ROOT/demo/mirror"
