@@ -25,17 +25,16 @@ start_x || exit 1
 prepare_prefix || exit 1
 start_wineserver
 
-if [ -d "$ROOT/demo/mirror" ]; then
-    python3 -m http.server 80 --bind 127.0.0.1 --directory "$ROOT/demo/mirror" >"$DEMO/server.log" 2>&1 &
-    SERVER_PID=$!
-fi
+python3 "$ROOT/demo/serve.py" 80 0 "$ROOT/demo/mirror" >"$DEMO/server.log" 2>&1 &
+SERVER_PID=$!
+for _ in $(seq 50); do (exec 3<>/dev/tcp/127.0.0.1/80) 2>/dev/null && break; sleep 0.1; done
 
 export SHIBEI_LC_ALL=zh_CN.UTF-8
 drive() { "$ROOT/scripts/wine-run" "$BUILD/win64/shibei-drive.exe" "$@"; }
 LC_ALL=zh_CN.UTF-8 "$WINE64" "$BUILD/win64/shibei.exe" >/dev/null 2>&1 </dev/null &
 drive wait 30000 || { echo "the window did not appear" >&2; exit 1; }
 
-if [ -n "$SERVER_PID" ]; then
+if true; then
     drive click
     if drive wait-caption "utf8:$(printf %s 提取完成 | od -An -tx1 | tr -d ' \n')" 60000; then
         echo "== links extracted from the demo topic:"
