@@ -22,9 +22,9 @@ check() { # what expected actual
 drive() { "$ROOT/scripts/wine-run" "$BUILD/shibei-drive.exe" "$@"; }
 u8() { printf 'utf8:'; printf %s "$1" | od -An -tx1 | tr -d ' \n'; } # non-ASCII arguments for drive
 SERVER=
-serve() { # mirror-dir
+serve() { # mirror-dir [latency-ms]
     [ -n "$SERVER" ] && kill "$SERVER" 2>/dev/null && wait "$SERVER" 2>/dev/null
-    python3 "$ROOT/demo/serve.py" 80 0 "$1" 2>"$WORK/server.log" &
+    python3 "$ROOT/demo/serve.py" 80 "${2:-0}" "$1" 2>"$WORK/server.log" &
     SERVER=$!
     for _ in $(seq 50); do (exec 3<>/dev/tcp/127.0.0.1/80) 2>/dev/null && return 0; sleep 0.1; done
     echo "mirror server did not start"; exit 1
@@ -91,6 +91,15 @@ echo "output characters: $(printf %s "$actual" | wc -m)"
 kill "$SERVER" && wait "$SERVER" 2>/dev/null
 SERVER=
 check "unreachable mirror gives an empty box" "" "$(extract "http://www.shellshare.example/topics/2847/")"
+
+# Closing the window while a job waits for a slow page ends the program at once, without a message.
+serve "$ROOT/demo/mirror" 20000
+drive set-address "http://www.shellshare.example/topics/2847/" && drive click
+sleep 1
+drive close
+gone=no
+for _ in $(seq 50); do pgrep -f 'shibei\.exe' >/dev/null || { gone=yes; break; }; sleep 0.1; done
+check "closing during a download ends the program" "yes" "$gone"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
