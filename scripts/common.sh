@@ -9,7 +9,7 @@ export WINE64=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
 
 PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
-fonts-wqy-zenhei imagemagick googletest iproute2 util-linux python3"
+fonts-wqy-zenhei imagemagick googletest iproute2 util-linux procps python3"
 
 install_packages() {
     local missing=()
