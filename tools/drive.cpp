@@ -108,12 +108,18 @@ int main() {
         if (!WaitFor([&] { return (box = FindWindowW(L"#32770", L"信息：")) != nullptr && IsWindowVisible(box); },
                      number(2, 10000)))
             return Fail("no notice");
+        // The box may be shown a moment before its text is in place: read until the text is there.
         std::wstring text;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t cls[16] = {};
-            GetClassNameW(child, cls, 16);
-            if (!lstrcmpiW(cls, L"Static") && !TextOf(child).empty()) text = TextOf(child);
-        }
+        WaitFor(
+            [&] {
+                for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                    wchar_t cls[16] = {};
+                    GetClassNameW(child, cls, 16);
+                    if (!lstrcmpiW(cls, L"Static") && !TextOf(child).empty()) text = TextOf(child);
+                }
+                return !text.empty();
+            },
+            number(2, 10000));
         PrintUtf8(text);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         return 0;
