@@ -89,10 +89,7 @@ FontHandle MakeFont(const FontForm& form) {
 
 // Controls without a form font use 宋体 at 9 points, the usual dialog font of a Chinese Windows.
 FontHandle MakeDefaultFont() {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return MakeFont({height, FW_NORMAL, GB2312_CHARSET, "宋体"});
+    return MakeFont({Runtime_PointsToHeight(9), FW_NORMAL, GB2312_CHARSET, "宋体"});
 }
 
 HWND CreateControl(HWND parent, const ControlForm& form, UINT id) {

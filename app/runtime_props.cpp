@@ -16,6 +16,11 @@ void Runtime_AdoptFont(HWND control, FontHandle font) {
 
 void Runtime_ReleaseFonts() { Runtime_State().ownedFonts.clear(); }
 
+int Runtime_PointsToHeight(int points) {
+    WindowDc screen(nullptr);
+    return -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+}
+
 Text Runtime_GetText(HWND control) {
     Text result;
     Runtime_OnUiThread([&] {
@@ -41,9 +46,7 @@ void Runtime_SetFontSize(HWND control, int points) {
         auto current = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         if (!current || GetObjectW(current, sizeof(font), &font) != sizeof(font))
             GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(font), &font);
-        HDC screen = GetDC(nullptr);
-        font.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+        font.lfHeight = Runtime_PointsToHeight(points);
         font.lfWidth = 0;
         Runtime_AdoptFont(control, FontHandle(CreateFontIndirectW(&font)));
     });

@@ -25,3 +25,5 @@ RuntimeState& Runtime_State();
 // only after the control has switched.
 void Runtime_AdoptFont(HWND control, FontHandle font);
 void Runtime_ReleaseFonts();
+// The character height of a font of the given point size on this screen.
+int Runtime_PointsToHeight(int points);

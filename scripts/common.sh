@@ -83,6 +83,17 @@ stop_all() {
 # Site hosts resolve to loopback inside the private namespace the tests and the demo run in.
 SITE_HOSTS="www.shellshare.example www.shellshare.mirror.example"
 
+# First pass: install and build, then run the calling script again inside a private mount and network
+# namespace. Second pass (inside): returns at once.
+build_and_reenter_in_namespace() {
+    local script=$1
+    shift
+    [ -n "${SHIBEI_IN_NAMESPACE:-}" ] && return 0
+    install_packages || { echo "package install failed" >&2; exit 1; }
+    build_targets || { echo "build failed" >&2; exit 1; }
+    SHIBEI_IN_NAMESPACE=1 exec unshare -mn "$script" "$@"
+}
+
 enter_namespace() {
     ip link set lo up || return 1
     local hosts="$BUILD/hosts"

@@ -5,11 +5,7 @@ set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/common.sh"
 
-if [ -z "${SHIBEI_IN_NAMESPACE:-}" ]; then
-    install_packages || { echo "package install failed" >&2; exit 1; }
-    build_targets || { echo "build failed" >&2; exit 1; }
-    SHIBEI_IN_NAMESPACE=1 exec unshare -mn "$0" "$@"
-fi
+build_and_reenter_in_namespace "$0" "$@"
 
 DEMO="$BUILD/demo"
 mkdir -p "$DEMO"

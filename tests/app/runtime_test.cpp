@@ -1,5 +1,6 @@
 // The run time's property operations as a worker thread uses them, while the UI thread pumps messages.
 #include "app/runtime.h"
+#include "tests/support/gdi_probe.h"
 #include "tests/support/wait.h"
 #include "toolkit/codepage.h"
 
@@ -82,19 +83,12 @@ TEST_F(RuntimeTest, FontSizeKeepsFaceWeightAndCharsetAndDropsTheOldFont) {
     EXPECT_EQ(GetObjectW(oldFont, sizeof(gone), &gone), 0) << "the replaced font was not deleted";
 }
 
-// Counts how many brushes can still be made: a GDI handle probe that works where GetGuiResources is a stub.
-int FreeGdiHandles() {
-    std::vector<HBRUSH> brushes;
-    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) brushes.push_back(b);
-    for (HBRUSH b : brushes) DeleteObject(b);
-    return static_cast<int>(brushes.size());
-}
 
 TEST_F(RuntimeTest, RepeatedFontSizeChangesLeakNoFonts) {
     Runtime_SetFontSize(edit_, 10);
-    const int before = FreeGdiHandles();
+    const int before = Gdi_Headroom();
     for (int i = 0; i < 300; ++i) Runtime_SetFontSize(edit_, 8 + i % 5);
-    const int after = FreeGdiHandles();
+    const int after = Gdi_Headroom();
     EXPECT_LE(before - after, 2) << "handles lost over 300 font changes";
 }
 

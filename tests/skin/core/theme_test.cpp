@@ -3,6 +3,7 @@
 #include "image/bitmap_object.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+#include "tests/support/gdi_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -26,37 +27,7 @@ Bytes MakePng(int width, int height, ColourAt colourAt) {
     return Image_SaveToBytes(bitmap, kImageFormatPng);
 }
 
-class Surface {
-public:
-    Surface(int width, int height) : width_(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        dc_ = CreateCompatibleDC(nullptr);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Surface() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    HDC dc() const { return dc_; }
-    uint32_t At(int x, int y) const {
-        GdiFlush();
-        return bits_[y * width_ + x] & 0xFFFFFF;  // 0x00RRGGBB
-    }
-
-private:
-    int width_;
-    HBITMAP bitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
+using Surface = DibSurface;
 
 bool Near(uint32_t actual, uint32_t expected, int tolerance) {
     for (int shift = 0; shift < 24; shift += 8) {

@@ -6,6 +6,7 @@
 #include "skin/draw/present.h"
 #include "skin/draw/round_rect_path.h"
 #include "skin/draw/text_effects.h"
+#include "tests/support/gdi_probe.h"
 #include "toolkit/gdi_handle.h"
 
 #include <gtest/gtest.h>
@@ -112,37 +113,7 @@ TEST_F(DrawWithGdiPlus, TopRoundRectIsAnOpenBandWithSquareBottom) {
     EXPECT_NEAR(shape.bounds.Y, 5, 0.01);
 }
 
-// A top-down 32-bit DIB section selected into a memory DC, with direct access to its pixels.
-class Surface {
-public:
-    Surface(int width, int height, uint32_t fill) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        dc_ = CreateCompatibleDC(nullptr);
-        previous_ = SelectObject(dc_, bitmap_);
-        for (int i = 0; i < width * height; ++i) bits_[i] = fill;
-    }
-    ~Surface() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    HDC dc() const { return dc_; }
-    uint32_t At(int x, int y) const {
-        GdiFlush();
-        return bits_[y * width_ + x] & 0xFFFFFF;
-    }
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-private:
-    int width_, height_;
-    uint32_t* bits_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
+using Surface = DibSurface;
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
@@ -205,19 +176,12 @@ TEST_F(DrawWithGdiPlus, OutlineSurroundsTheTextAndKeepsAGivenFace) {
     EXPECT_GT(blueish, 20);
 }
 
-// How many more brushes the process could still create: the GDI handle room left.
-int BrushRoom() {
-    std::vector<HBRUSH> brushes;
-    while (HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3))) brushes.push_back(brush);
-    for (HBRUSH brush : brushes) DeleteObject(brush);
-    return static_cast<int>(brushes.size());
-}
 
 HBITMAP MakeBitmap() { return CreateBitmap(8, 8, 1, 32, nullptr); }
 
 TEST(MemDcTable, ReleasesEveryDcAndBitmapItListsAndNothingElse) {
     const int baseCount = MemDc_Count();
-    const int room = BrushRoom();
+    const int room = Gdi_Headroom();
     ASSERT_GT(room, 1000);
 
     for (int round = 0; round < 200; ++round) {
@@ -243,7 +207,7 @@ TEST(MemDcTable, ReleasesEveryDcAndBitmapItListsAndNothingElse) {
         EXPECT_EQ(Skin_SnapshotBackground(GetDesktopWindow(), RECT{0, 0, 10, 10}), nullptr);
     }
     EXPECT_EQ(MemDc_Count(), baseCount);
-    EXPECT_EQ(BrushRoom(), room);
+    EXPECT_EQ(Gdi_Headroom(), room);
 }
 
 }  // namespace

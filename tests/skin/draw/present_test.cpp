@@ -7,6 +7,7 @@
 #include "skin/draw/mem_dc_table.h"
 #include "skin/draw/present.h"
 #include "skin/draw/text_effects.h"
+#include "tests/support/gdi_probe.h"
 #include "toolkit/gdi_handle.h"
 
 #include <gtest/gtest.h>
@@ -257,42 +258,30 @@ TEST_F(SkinPresent, ClientInsetAssumesEqualBorders) {
 
 namespace {
 
-// How many brushes can still be made: a GDI headroom probe that works where GetGuiResources is a stub.
-int GdiHeadroom() {
-    std::vector<HBRUSH> brushes;
-    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) brushes.push_back(b);
-    for (HBRUSH b : brushes) DeleteObject(b);
-    return static_cast<int>(brushes.size());
-}
 
 TEST_F(SkinPresent, FiveThousandSnapshotPresentReleaseCyclesLeakNothing) {
     HWND control = Control();
-    const int before = GdiHeadroom();
+    const int before = Gdi_Headroom();
     for (int i = 0; i < 5000; ++i) {
         HDC dc = Skin_SnapshotBackground(control, RECT{0, 0, 40, 20});
         ASSERT_NE(dc, nullptr);
         Skin_PresentControl(control, dc, false, false);
         ASSERT_EQ(MemDc_Release(dc), 1);
     }
-    EXPECT_EQ(GdiHeadroom(), before);
+    EXPECT_EQ(Gdi_Headroom(), before);
 }
 
 TEST(GlowLeak, FiveThousandGlowCallsLeakNothing) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 120, 30, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDc dc;
-    SelectGuard select(dc.get(), bitmap.get());
+    DibSurface surface(120, 30);
     GdiPlusSession session;
-    const int before = GdiHeadroom();
+    const int before = Gdi_Headroom();
     Text face;
     for (int i = 0; i < 5000; ++i) {
         GraphicsObject graphics;
-        ASSERT_TRUE(Graphics_FromDC(graphics, dc.get()));
+        ASSERT_TRUE(Graphics_FromDC(graphics, surface.dc()));
         Text_DrawGlow(graphics, "拾贝", FloatRect{2, 2, 100, 24}, RGB(0, 0, 255), RGB(255, 255, 255), 4, &face, 1, 14);
     }
-    EXPECT_EQ(GdiHeadroom(), before);
+    EXPECT_EQ(Gdi_Headroom(), before);
 }
 
 } // namespace
