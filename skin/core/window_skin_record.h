@@ -65,10 +65,23 @@ struct ListEntry : ControlSkinRecord {
     int dirty = 0;
     int mouseTracked = 0;
 };
-struct TrackBarEntry : ControlSkinRecord {};
-struct ProgressBarEntry : ControlSkinRecord {};
+struct TrackBarEntry : ControlSkinRecord {
+    int vertical = 0;        // TBS_VERT
+    int tickPlacement = 0;   // 0 top or left, 1 bottom or right, 2 both sides, 3 no ticks
+    int hovered = 0;
+    int selectionRange = 0;  // TBS_ENABLESELRANGE
+};
+struct ProgressBarEntry : ControlSkinRecord {
+    int vertical = 0;  // PBS_VERTICAL: fills from the bottom up
+};
 struct ComboEntry : ControlSkinRecord {};
-struct UpDownEntry : ControlSkinRecord {};
+struct UpDownEntry : ControlSkinRecord {
+    int hovered = 0;             // 1 after a hovered redraw, 0 after the mouse left
+    int hotHalf = 0;             // half under the mouse at the last move: 0 top or left, 1 bottom or right
+    int pressed = 0;             // the left button is down on the control
+    int horizontal = 0;          // UDS_HORZ
+    LPARAM lastButtonPoint = 0;  // client point of the last left button down or up
+};
 struct HeaderEntry : ControlSkinRecord {};
 // Toolbars keep their positions and procedure under the Kj_ names, leaving Hw_ to their own child windows.
 struct ToolbarEntry : ControlSkinRecord {
