@@ -1,12 +1,53 @@
 #include "app/globals.h"
 
+#include "image/gdiplus_object.h"
+
 #include "app/app.h"
+#include "app/runtime.h"
+#include "skin/core/dress_window.h"
+#include "skin/core/frame.h"
+#include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+
+namespace {
+
+// The theme picture the program carries as the resource THEME_PICTURE; empty when it is missing.
+ByteView ThemePicture() {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, L"THEME_PICTURE", MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return {};
+    return ByteView(static_cast<const unsigned char*>(bytes), SizeofResource(module, found));
+}
+
+}  // namespace
 
 void App_CreateGlobals() {}
 
 void App_StartSkin() { Skin_Startup(); }
 
-void App_ReleaseGlobals() {}
+// Runs once after the message loop, with every window gone: the records go first, then GDI+, which nothing uses
+// any more.
+void App_ReleaseGlobals() {
+    Skin_ClearRegistry();
+    Frame_ReleaseCaches();
+    SkinState& state = Skin_State();
+    if (state.gdiplusToken) {
+        Gdiplus::GdiplusShutdown(state.gdiplusToken);
+        state.gdiplusToken = 0;
+    }
+}
 
-void App_OnMainWindowCreated() {}
+void App_OnMainWindowCreated() {
+    Skin_SetTheme({}, ThemePicture(), {}, {}, kPictureStretched);
+    Skin_SetOptions(1, 0, 0);
+    DressParams params;
+    params.resizable = 0;
+    params.helpButton = 1;
+    params.menuButton = 1;
+    params.showTitle = 1;
+    params.tintAlpha = 0;
+    Skin_DressWindow(Runtime_Handle("窗口"), params);
+}
