@@ -46,7 +46,15 @@ struct ControlSkinRecord {
 // Rectangles of one simulated scroll bar, in the companion's coordinates: start arrow, end arrow, thumb.
 using ScrollBarGeometry = std::array<RECT, 3>;
 
-struct ButtonEntry : ControlSkinRecord {};
+struct ButtonEntry : ControlSkinRecord {
+    int kind = 0;         // 0 push button, 4 radio button, 5 check box
+    Text text;            // the window text, kept up to date through WM_SETTEXT
+    int focused = 0;      // has the keyboard focus
+    Text fontName;
+    int fontSize = 0;     // pixels
+    int fontStyle = 0;    // GDI+ FontStyle bits
+    int pressed = 0;      // the left mouse button went down on it and has not come up
+};
 struct EditEntry : ControlSkinRecord {
     int focused = 0;
     int hovered = 0;
@@ -91,7 +99,16 @@ struct ToolbarEntry : ControlSkinRecord {
 // Labels keep no procedure of their own in the entry (the replaced one is in Hw_hProc).
 struct LabelEntry {
     HWND control = nullptr;
-    int dirty = 0;
+    int alignment = 0;      // horizontal StringAlignment: 0 near, 1 centre, 2 far
+    int lineAlignment = 0;  // vertical StringAlignment
+    int wrap = 0;           // the text may run onto further lines
+    int textColour = 0;
+    int hasGlow = 0;
+    int glowColour = 0;     // -1 when there is none
+    Text fontName;
+    int fontSize = 0;       // pixels
+    int fontStyle = 0;      // GDI+ FontStyle bits
+    int dirty = 0;          // draw afresh at the next paint instead of copying from the frame copy
 };
 struct ContainerEntry : ControlSkinRecord {
     int repaint = 0;
