@@ -1,6 +1,7 @@
 #!/bin/bash
 # Shows the tool at work: builds it, serves the bundled demo mirror inside a private network namespace,
 # starts 拾贝 under Wine and Xvfb, drives one extraction, prints the links and saves a screenshot.
+# With the argument "gallery" it shows the skin gallery instead and saves build/demo/gallery.png.
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/common.sh"
@@ -20,6 +21,20 @@ enter_namespace || { echo "cannot set up the demo namespace" >&2; exit 1; }
 start_x || exit 1
 prepare_prefix || exit 1
 start_wineserver
+
+if [ "${1:-}" = gallery ]; then
+    LC_ALL=zh_CN.UTF-8 "$WINE64" "$BUILD/win64/skin-gallery.exe" >/dev/null 2>&1 </dev/null &
+    GALLERY_PID=$!
+    for _ in $(seq 60); do
+        xwininfo -root -tree 2>/dev/null | grep -qi "skin-gallery" && break
+        sleep 0.5
+    done
+    sleep 3
+    import -window root "$DEMO/gallery.png"
+    echo "screenshot: $DEMO/gallery.png"
+    kill "$GALLERY_PID" 2>/dev/null
+    exit 0
+fi
 
 python3 "$ROOT/demo/serve.py" 80 0 "$ROOT/demo/mirror" >"$DEMO/server.log" 2>&1 &
 SERVER_PID=$!

@@ -1,8 +1,8 @@
 // Track bars: a thin rounded channel, an optional selection band, a line in the theme colour from the start of the
 // channel up to the thumb and a round thumb that grows under the mouse. Tick marks are never drawn.
 //
-// The position is taken from 0 and scaled by the range maximum alone, the way this painter has always placed the
-// selection band; a track bar whose minimum is not 0 shows its band offset by that minimum.
+// Positions are taken from 0 and scaled by the range maximum alone: a track bar whose minimum is not 0 shows its
+// selection band offset by that minimum.
 #include "skin/painters/lists/track_bar.h"
 
 #include <commctrl.h>
@@ -59,9 +59,13 @@ void Paint(HWND control, const TrackBarEntry& entry) {
         DrawFrame(graphics, entry, static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
     }
 
-    // A vertical track bar reports its channel turned: left..right runs along the track there too.
+    // Windows reports a vertical track bar's channel turned, left..right running along the track as for a
+    // horizontal one; a channel that comes back upright (taller than wide, as Wine gives it) is turned here.
     RECT channel{};
     SendMessageW(control, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    if (entry.vertical && channel.bottom - channel.top > channel.right - channel.left) {
+        channel = RECT{channel.top, channel.left, channel.bottom, channel.right};
+    }
     const float l = static_cast<float>(channel.left), r = static_cast<float>(channel.right);
     const float t = static_cast<float>(channel.top), b = static_cast<float>(channel.bottom);
     const float thickness = entry.selectionRange ? 4.0f : b - t;

@@ -91,6 +91,22 @@ TEST_F(TrackBarTest, AtTheMaximumTheLineReachesFurtherAndTheSmallThumbMovesOn) {
     }
 }
 
+TEST_F(TrackBarTest, VerticalLineRunsDownTheChannelToTheThumb) {
+    HWND bar = Control(TRACKBAR_CLASSW, TBS_VERT, 20, 40, 32, 160);
+    TrackBar_Register(position_, top_);
+    SendMessageW(bar, TBM_SETRANGE, FALSE, MAKELPARAM(0, 10));
+    SendMessageW(bar, TBM_SETPOS, TRUE, 6);
+    TrackBar_Draw(position_, 1);
+    RECT ch = Channel(bar), thumb{};
+    SendMessageW(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const bool upright = ch.bottom - ch.top > ch.right - ch.left;
+    const int across = (upright ? ch.left : ch.top) + 1, start = upright ? ch.top : ch.left;
+    int themed = 0;
+    for (int y = start + 2; y < thumb.top - 1; ++y) themed += IsThemed(Copy(bar, across, y)) ? 1 : 0;
+    EXPECT_EQ(themed, thumb.top - 3 - start);
+    EXPECT_GT(themed, 50);
+}
+
 TEST_F(TrackBarTest, SelectionBandIsAWhiteLineOverItsPartOfTheChannel) {
     HWND bar = Registered(0, TBS_ENABLESELRANGE);
     SendMessageW(bar, TBM_SETSEL, FALSE, MAKELPARAM(2, 8));
