@@ -5,7 +5,6 @@
 
 #include "gallery/gallery_controls.h"
 #include "gallery/gallery_ids.h"
-#include "gallery/gallery_toolbars.h"
 #include "image/gdiplus_object.h"
 #include "skin/core/dress_window.h"
 #include "skin/core/skin_registry.h"
@@ -27,7 +26,6 @@ ByteView ThemePicture() {
 
 LRESULT OnCreate(HWND window, WPARAM, LPARAM) {
     Gallery_CreateControls(window);
-    Gallery_CreateToolbars(window);
     Skin_SetTheme({}, ThemePicture(), {}, {}, kPictureStretched);
     Skin_SetOptions(1, 0, 0);
     DressParams params;
