@@ -90,7 +90,18 @@ struct UpDownEntry : ControlSkinRecord {
     int horizontal = 0;          // UDS_HORZ
     LPARAM lastButtonPoint = 0;  // client point of the last left button down or up
 };
-struct HeaderEntry : ControlSkinRecord {};
+struct HeaderEntry : ControlSkinRecord {
+    int hovered = 0;
+    int hotItem = 0;      // 1-based item under the mouse, 0 for none
+    int lastHotItem = 0;  // the hot item of the last redraw
+    int buttonStyle = 0;  // HDS_BUTTONS
+    int pressedItem = 0;  // the hot item when the left button went down
+    int pressed = 0;
+    Text fontName;
+    int fontStyle = 0;    // GDI+ style bits
+    int fontSize = 0;
+    HANDLE imageList = nullptr;  // HIMAGELIST read at registration; the header's owner keeps owning it
+};
 // Toolbars keep their positions and procedure under the Kj_ names, leaving Hw_ to their own child windows.
 struct ToolbarEntry : ControlSkinRecord {
     static constexpr bool kToolbarProperties = true;
