@@ -16,7 +16,9 @@ bool Translucent() {
     return state.skinControls == 1 && state.translucentControls == 1;
 }
 
-bool IsClass(HWND window, const char* name) { return window && _stricmp(Window_GetClassName(window).c_str(), name) == 0; }
+bool IsClass(HWND window, const char* name) {
+    return window && _stricmp(Window_GetClassName(window).c_str(), name) == 0;
+}
 
 // Deletes the GDI object kept in a property and clears it.
 void DropPropertyObject(HWND window, const wchar_t* name) {
@@ -65,7 +67,9 @@ bool IsPlainListBox(HWND child) {
     return IsClass(child, "ListBox") && (GetWindowLongPtrW(child, GWL_STYLE) & ownerDrawn) == 0;
 }
 
-void Refresh(HWND child) { InvalidateRect(child, nullptr, TRUE); }
+void Refresh(HWND child) {
+    InvalidateRect(child, nullptr, TRUE);
+}
 
 // After a change of its text an edit box's companion scroll bars show the new range and position.
 void RepaintEditBars(HWND edit) {
@@ -76,7 +80,7 @@ void RepaintEditBars(HWND edit) {
     if (entry->horizontalBar && (style & WS_HSCROLL)) Scroll_PaintBar(edit, SB_HORZ, kScrollNone);
 }
 
-}  // namespace
+} // namespace
 
 bool Skin_AnswerChildColour(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& brush) {
     if (!Translucent()) return false;

@@ -105,7 +105,11 @@ struct HeaderEntry : ControlSkinRecord {
 // Toolbars keep their positions and procedure under the Kj_ names, leaving Hw_ to their own child windows.
 struct ToolbarEntry : ControlSkinRecord {
     static constexpr bool kToolbarProperties = true;
-    int dirty = 0;
+    int dirty = 0;         // draw all buttons afresh at the next paint instead of copying from the frame copy
+    Text fontName;         // the toolbar's font, read once at registration
+    int fontSize = 0;      // pixels
+    int fontStyle = 0;     // GDI+ FontStyle bits
+    int mouseTracked = 0;  // a leave notification has been asked for and has not come yet
 };
 // Labels keep no procedure of their own in the entry (the replaced one is in Hw_hProc).
 struct LabelEntry {
@@ -124,6 +128,8 @@ struct LabelEntry {
 struct ContainerEntry : ControlSkinRecord {
     int repaint = 0;
     int dirty = 0;
+    LONG clientRight = 0;   // the client extent when the container was registered; children are clipped to it
+    LONG clientBottom = 0;
 };
 
 struct FadeState {

@@ -133,14 +133,12 @@ HDC Dc_ExcludeChildren(HWND window, HDC dc) {
         limitBottom = own->composedHeight;
     } else {
         const int position = static_cast<int>(Prop_GetInt(window, SkinProp::kOwnerId));
-        if (Skin_RecordAt(position)) {
+        if (const WindowSkinRecord* owner = Skin_RecordAt(position)) {
             limited = true;  // a control that is not a container keeps the (0, 0) limits: nothing is clipped
-            if (Skin_FindContainerEntry(position, window) > 0) {
-                // The container's client extent stands for the extent it had when it was registered.
-                RECT client{};
-                GetClientRect(window, &client);
-                limitRight = client.right;
-                limitBottom = client.bottom;
+            if (const int entry = Skin_FindContainerEntry(position, window); entry > 0) {
+                // A container clips within the client extent it had when it was registered.
+                limitRight = owner->containers[entry - 1].clientRight;
+                limitBottom = owner->containers[entry - 1].clientBottom;
             }
         }
     }

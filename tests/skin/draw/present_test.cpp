@@ -119,7 +119,7 @@ TEST_F(SkinPresent, ExcludeChildrenClipsVisibleOpaqueChildrenWithinTheRecordedEx
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         record_->containers.resize(1);
-        if (c.container) record_->containers.push_back({{panel, 0}, 0, 0});
+        if (c.container) record_->containers.push_back({{panel, 0}, 0, 0, kWidth, kHeight});
         record_->composedWidth = c.composedWidth;
         HDC dc = MakeSurface(kWidth, kHeight);
         EXPECT_EQ(Dc_ExcludeChildren(c.window, dc), dc);
