@@ -5,6 +5,7 @@
 
 #include "gallery/gallery_controls.h"
 #include "gallery/gallery_ids.h"
+#include "gallery/gallery_toolbars.h"
 #include "image/gdiplus_object.h"
 #include "skin/core/dress_window.h"
 #include "skin/core/skin_registry.h"
@@ -26,6 +27,7 @@ ByteView ThemePicture() {
 
 LRESULT OnCreate(HWND window, WPARAM, LPARAM) {
     Gallery_CreateControls(window);
+    Gallery_CreateToolbars(window);
     Skin_SetTheme({}, ThemePicture(), {}, {}, kPictureStretched);
     Skin_SetOptions(1, 0, 0);
     DressParams params;
