@@ -59,8 +59,11 @@ struct EditEntry : ControlSkinRecord {
     int focused = 0;
     int hovered = 0;
     int arrowKeyDown = 0;
-    HWND verticalBar = nullptr;
+    HWND verticalBar = nullptr;    // scroll bar companions; null when the edit box had no such scroll bar
     HWND horizontalBar = nullptr;
+    int mouseDown = 0;             // the left button went down in the edit box and has not come up
+    ScrollBarGeometry verticalBarGeometry{};
+    ScrollBarGeometry horizontalBarGeometry{};
 };
 struct ListEntry : ControlSkinRecord {
     int focused = 0;
@@ -82,7 +85,9 @@ struct TrackBarEntry : ControlSkinRecord {
 struct ProgressBarEntry : ControlSkinRecord {
     int vertical = 0;  // PBS_VERTICAL: fills from the bottom up
 };
-struct ComboEntry : ControlSkinRecord {};
+struct ComboEntry : ControlSkinRecord {
+    int focused = 0;
+};
 struct UpDownEntry : ControlSkinRecord {
     int hovered = 0;             // 1 after a hovered redraw, 0 after the mouse left
     int hotHalf = 0;             // half under the mouse at the last move: 0 top or left, 1 bottom or right
