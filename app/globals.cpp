@@ -8,6 +8,8 @@
 #include "skin/core/frame.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+#include "skin/painters/basic/label_painter.h"
+#include "skin/painters/basic/text_colour.h"
 
 namespace {
 
@@ -50,4 +52,7 @@ void App_OnMainWindowCreated() {
     params.showTitle = 1;
     params.tintAlpha = 0;
     Skin_DressWindow(Runtime_Handle("窗口"), params);
+    Skin_DressLabel(Runtime_Handle("标签1"), {}, {}, {}, 0xFF0000, 0xFFFFFF);
+    Skin_DressLabel(Runtime_Handle("标签2"), {}, 20, {}, 0x0000FF);
+    Skin_SetTextColor(Runtime_Handle("编辑框2"), 0xFFFF00);
 }

@@ -13,4 +13,4 @@ enter_namespace || { echo "cannot set up the test namespace" >&2; exit 1; }
 start_x || exit 1
 prepare_prefix || { echo "Wine prefix preparation failed" >&2; exit 1; }
 start_wineserver
-ctest --test-dir "$BUILD/win64" --output-on-failure --timeout 300 "$@"
+ctest --test-dir "$BUILD/win64" --output-on-failure --timeout 900 -j "$(nproc)" "$@"

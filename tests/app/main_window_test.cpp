@@ -153,9 +153,20 @@ TEST_F(MainWindowTest, TwoQuickClicksStartTwoJobsAtOnce) {
     App_SetJobRoutine(nullptr);
 }
 
+// The main window of this process: the same test program may run beside us under another locale.
+HWND FindOwnMainWindow() {
+    for (HWND window = FindWindowW(L"ShibeiForm", nullptr); window;
+         window = FindWindowExW(nullptr, window, L"ShibeiForm", nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId()) return window;
+    }
+    return nullptr;
+}
+
 DWORD WINAPI CloseMainWindowWhenShown(void*) {
     for (int i = 0; i < 500; ++i) {
-        HWND window = FindWindowW(L"ShibeiForm", L"拾贝");
+        HWND window = FindOwnMainWindow();
         if (window && IsWindowVisible(window)) {
             PostMessageW(window, WM_CLOSE, 0, 0);
             return 1;
@@ -173,7 +184,7 @@ TEST(AppStart, RunsUntilTheMainWindowCloses) {
     GetExitCodeThread(closer, &found);
     CloseHandle(closer);
     EXPECT_EQ(found, 1u);
-    EXPECT_EQ(FindWindowW(L"ShibeiForm", nullptr), nullptr);
+    EXPECT_EQ(FindOwnMainWindow(), nullptr);
 }
 
 } // namespace
