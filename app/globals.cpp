@@ -10,21 +10,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/painters/basic/label_painter.h"
 #include "skin/painters/basic/text_colour.h"
-
-namespace {
-
-// The theme picture the program carries as the resource THEME_PICTURE; empty when it is missing.
-ByteView ThemePicture() {
-    const HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, L"THEME_PICTURE", MAKEINTRESOURCEW(10));  // RT_RCDATA
-    if (!found) return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) return {};
-    return ByteView(static_cast<const unsigned char*>(bytes), SizeofResource(module, found));
-}
-
-}  // namespace
+#include "toolkit/resource_bytes.h"
 
 void App_CreateGlobals() {}
 
@@ -43,7 +29,7 @@ void App_ReleaseGlobals() {
 }
 
 void App_OnMainWindowCreated() {
-    Skin_SetTheme({}, ThemePicture(), {}, {}, kPictureStretched);
+    Skin_SetTheme({}, Resource_Bytes(L"THEME_PICTURE"), {}, {}, kPictureStretched);
     Skin_SetOptions(1, 0, 0);
     DressParams params;
     params.resizable = 0;

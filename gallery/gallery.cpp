@@ -11,24 +11,14 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
 #include "toolkit/dispatch.h"
+#include "toolkit/resource_bytes.h"
 
 namespace {
-
-// The theme picture carried as the resource THEME_PICTURE; empty when it is missing.
-ByteView ThemePicture() {
-    const HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, L"THEME_PICTURE", MAKEINTRESOURCEW(10));  // RT_RCDATA
-    if (!found) return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) return {};
-    return ByteView(static_cast<const unsigned char*>(bytes), SizeofResource(module, found));
-}
 
 LRESULT OnCreate(HWND window, WPARAM, LPARAM) {
     Gallery_CreateControls(window);
     Gallery_CreateToolbars(window);
-    Skin_SetTheme({}, ThemePicture(), {}, {}, kPictureStretched);
+    Skin_SetTheme({}, Resource_Bytes(L"THEME_PICTURE"), {}, {}, kPictureStretched);
     Skin_SetOptions(1, 0, 0);
     DressParams params;
     params.resizable = 1;
