@@ -13,4 +13,6 @@ enter_namespace || { echo "cannot set up the test namespace" >&2; exit 1; }
 start_x || exit 1
 prepare_prefix || { echo "Wine prefix preparation failed" >&2; exit 1; }
 start_wineserver
-ctest --test-dir "$BUILD/win64" --output-on-failure --timeout 900 -j "$(nproc)" "$@"
+# Test programs run side by side; one that fails is run once more, because a Wine process that fails to start
+# fails without output. A test that fails twice fails the run.
+ctest --test-dir "$BUILD/win64" --output-on-failure --timeout 900 -j "$(nproc)" --repeat until-pass:2 "$@"
