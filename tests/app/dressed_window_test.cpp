@@ -127,6 +127,17 @@ TEST_F(DressedMainWindowTest, CompanionStaysOverTheBarAfterAnExtractionFillsTheB
     RECT companion;
     GetWindowRect(entry.verticalBar, &companion);
     EXPECT_TRUE(EqualRect(&companion, &info.rcScrollBar));
+    // The companion is still on top in the whole-window copy, which matches the screen: its area is not the bare
+    // frame that the edit box's own frame painting leaves there.
+    RECT bar = companion;
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&bar), 2);
+    const DibSurface copy = Copy();
+    DibSurface frame(copy.width(), copy.height());
+    BitBlt(frame.dc(), 0, 0, copy.width(), copy.height(), record_->frameDC, 0, 0, SRCCOPY);
+    int differing = 0;
+    for (int y = bar.top; y < bar.bottom; ++y)
+        for (int x = bar.left; x < bar.right; ++x) differing += copy.At(x, y) != frame.At(x, y);
+    EXPECT_GT(differing, (bar.right - bar.left) * (bar.bottom - bar.top) / 2);
 }
 
 }  // namespace

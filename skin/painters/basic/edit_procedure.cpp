@@ -72,8 +72,11 @@ LRESULT OnSetText(HWND edit, WPARAM wParam, LPARAM lParam) {
     return PassOn(edit, WM_SETTEXT, wParam, lParam);
 }
 
+// The frame is painted over the whole window, scroll bar area included, on the screen and in the whole-window
+// copy: the companions go back on top of it.
 LRESULT OnPaint(HWND edit, WPARAM wParam, LPARAM lParam) {
     Edit_PaintFrame(edit);
+    if (HasScrollStyle(edit)) RepaintBars(edit);
     return PassOn(edit, WM_PAINT, wParam, lParam);
 }
 
