@@ -20,14 +20,6 @@ bool IsClass(HWND window, const char* name) {
     return window && _stricmp(Window_GetClassName(window).c_str(), name) == 0;
 }
 
-// Deletes the GDI object kept in a property and clears it.
-void DropPropertyObject(HWND window, const wchar_t* name) {
-    if (HANDLE object = GetPropW(window, name)) {
-        DeleteObject(static_cast<HGDIOBJ>(object));
-        SetPropW(window, name, nullptr);
-    }
-}
-
 void PrepareText(HDC dc, HWND child) {
     SetTextColor(dc, static_cast<COLORREF>(Prop_GetInt(child, SkinProp::kTextColour)));
     SetBkMode(dc, TRANSPARENT);
@@ -37,17 +29,8 @@ void PrepareText(HDC dc, HWND child) {
 // until its next colour message.
 bool BackdropBrush(HDC dc, HWND child, LRESULT& brush) {
     PrepareText(dc, child);
-    DropPropertyObject(child, SkinProp::kColourBrush);
-    DropPropertyObject(child, SkinProp::kColourBitmap);
-    HBITMAP bitmap = Control_MakeBackdropBitmap(child);
-    if (!bitmap) return false;
-    HBRUSH pattern = CreatePatternBrush(bitmap);
-    if (!pattern) {
-        DeleteObject(bitmap);
-        return false;
-    }
-    SetPropW(child, SkinProp::kColourBitmap, bitmap);
-    SetPropW(child, SkinProp::kColourBrush, pattern);
+    HBRUSH pattern = Control_RenewBackdropBrush(child);
+    if (!pattern) return false;
     brush = reinterpret_cast<LRESULT>(pattern);
     return true;
 }
@@ -55,7 +38,7 @@ bool BackdropBrush(HDC dc, HWND child, LRESULT& brush) {
 // The stock hollow brush: the child paints no background of its own.
 bool HollowBrush(HDC dc, HWND child, LRESULT& brush) {
     PrepareText(dc, child);
-    DropPropertyObject(child, SkinProp::kColourBrush);
+    Prop_DeleteObject(child, SkinProp::kColourBrush);
     HGDIOBJ hollow = GetStockObject(NULL_BRUSH);
     SetPropW(child, SkinProp::kColourBrush, hollow);
     brush = reinterpret_cast<LRESULT>(hollow);

@@ -6,6 +6,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/draw/backdrop.h"
 #include "skin/draw/geometry.h"
+#include "skin/painters/basic/edit_combo.h"
 #include "toolkit/codepage.h"
 #include "toolkit/dispatch.h"
 
@@ -45,11 +46,6 @@ constexpr MessageRoute kFrameRoutes[] = {
 };
 
 bool IsListView(HWND window) { return Window_GetClassName(window) == "SysListView32"; }
-
-// Deletes a GDI object a child keeps in a property and clears the property.
-void DropPropertyObject(HWND child, const wchar_t* name) {
-    if (HANDLE object = RemovePropW(child, name)) DeleteObject(static_cast<HGDIOBJ>(object));
-}
 
 }  // namespace
 
@@ -167,8 +163,7 @@ LRESULT Frame_OnDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
     if (Frame_Record(window)) {
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (Window_GetClassName(child) == "ToolbarWindow32") continue;  // its Kj_wtjb is an image list
-            DropPropertyObject(child, SkinProp::kColourBrush);
-            DropPropertyObject(child, SkinProp::kColourBitmap);
+            Control_DropBackdropBrush(child);
         }
     }
     return Skin_PassOn(window, WM_DESTROY, wParam, lParam);

@@ -5,14 +5,6 @@
 
 namespace {
 
-// Deletes the GDI object kept in a property and clears the property, so that nothing deletes it twice.
-void DeletePropertyObject(HWND window, const wchar_t* name) {
-    if (HANDLE object = GetPropW(window, name)) {
-        DeleteObject(static_cast<HGDIOBJ>(object));
-        SetPropW(window, name, nullptr);
-    }
-}
-
 template <typename Entry>
 void SetOwner(const std::vector<Entry>& list, const wchar_t* property, int position) {
     for (const Entry& entry : list) {
@@ -54,8 +46,8 @@ void Skin_ReleaseWindow(HWND window) {
 
     for (const EditEntry& entry : record.editBoxes) {
         if (!entry.control) continue;
-        DeletePropertyObject(entry.control, SkinProp::kColourBitmap);
-        DeletePropertyObject(entry.control, SkinProp::kColourBrush);
+        Prop_DeleteObject(entry.control, SkinProp::kColourBitmap);
+        Prop_DeleteObject(entry.control, SkinProp::kColourBrush);
     }
     Skin_ReleaseSurfaces(record);
     const LONG_PTR replaced = Prop_GetInt(window, SkinProp::kProc);

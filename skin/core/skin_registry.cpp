@@ -56,6 +56,13 @@ void Prop_SetInt(HWND window, const wchar_t* name, LONG_PTR value) {
 
 LONG_PTR Prop_GetInt(HWND window, const wchar_t* name) { return reinterpret_cast<LONG_PTR>(GetPropW(window, name)); }
 
+void Prop_DeleteObject(HWND window, const wchar_t* name) {
+    if (HANDLE object = GetPropW(window, name)) {
+        DeleteObject(static_cast<HGDIOBJ>(object));
+        SetPropW(window, name, nullptr);
+    }
+}
+
 namespace {
 
 // A stored position is pointer-sized; it is checked before it is narrowed.

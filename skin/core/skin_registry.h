@@ -36,6 +36,8 @@ void Skin_RenumberRecords();
 // Integer window properties.
 void Prop_SetInt(HWND window, const wchar_t* name, LONG_PTR value);
 LONG_PTR Prop_GetInt(HWND window, const wchar_t* name);
+// Deletes the GDI object kept in the property name and clears the property, so nothing deletes it twice.
+void Prop_DeleteObject(HWND window, const wchar_t* name);
 
 // The record of a dressed top-level window (through Hw_lbID) and of a registered control (through Hw_FuID, or
 // Kj_FuID for a toolbar); null when the stored position lies outside the registry.

@@ -1,5 +1,6 @@
 // The veiled background behind a control, as a bitmap and as the pattern brush of its colour answers.
 #include "image/graphics_object.h"
+#include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_skin_record.h"
 #include "skin/draw/colour.h"
@@ -8,17 +9,6 @@
 #include "skin/draw/present.h"
 #include "skin/painters/basic/edit_combo.h"
 #include "toolkit/gdi_handle.h"
-
-namespace {
-
-void DeleteKept(HWND control, const wchar_t* name) {
-    if (HANDLE object = GetPropW(control, name)) {
-        DeleteObject(static_cast<HGDIOBJ>(object));
-        SetPropW(control, name, nullptr);
-    }
-}
-
-}  // namespace
 
 HBITMAP Control_MakeBackdropBitmap(HWND control) {
     const RECT c = Window_ClientRectInWindow(control);
@@ -56,6 +46,6 @@ HBRUSH Control_RenewBackdropBrush(HWND control) {
 
 void Control_DropBackdropBrush(HWND control) {
     if (!control) return;
-    DeleteKept(control, SkinProp::kColourBrush);
-    DeleteKept(control, SkinProp::kColourBitmap);
+    Prop_DeleteObject(control, SkinProp::kColourBrush);
+    Prop_DeleteObject(control, SkinProp::kColourBitmap);
 }
