@@ -37,31 +37,57 @@ build_targets() {
 }
 
 start_x() {
-    export DISPLAY=:${SHIBEI_DISPLAY:-97}
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and reports it; a display number left locked or a stale socket from an
+    # earlier run then cannot send the programs to a server that is not there. SHIBEI_DISPLAY asks for one.
+    local fifo="$BUILD/xvfb-display" number
+    rm -f "$fifo" && mkfifo "$fifo" || return 1
+    if [ -n "${SHIBEI_DISPLAY:-}" ]; then
+        Xvfb ":$SHIBEI_DISPLAY" -screen 0 1024x768x24 -nolisten tcp -displayfd 3 3>"$fifo" >/dev/null 2>&1 &
+    else
+        Xvfb -screen 0 1024x768x24 -nolisten tcp -displayfd 3 3>"$fifo" >/dev/null 2>&1 &
+    fi
     XVFB_PID=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && return 0
-        sleep 0.1
-    done
-    echo "Xvfb did not start" >&2
-    return 1
+    read -r -t 20 number <"$fifo"
+    rm -f "$fifo"
+    if [ -z "$number" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
 prepare_prefix() {
-    # The prefix is rebuilt whenever the settings imported into it change.
-    local stamp
+    # The prefix is rebuilt whenever the settings imported into it change. A first boot that fails is tried
+    # again from scratch; what Wine printed is shown when every attempt failed.
+    local stamp attempt
     stamp=$(md5sum <"$ROOT/scripts/wine-prefix.reg" | cut -c1-32)
-    if [ "$(cat "$WINEPREFIX/.shibei-ready" 2>/dev/null)" != "$stamp" ]; then
-        echo "== preparing Wine prefix"
-        rm -rf "$WINEPREFIX"
-        mkdir -p "$WINEPREFIX"
-        LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot -i >/dev/null 2>&1 || return 1
-        "$WINESERVER" -w
-        LC_ALL=zh_CN.UTF-8 "$WINE64" regedit "$(winepath_of "$ROOT/scripts/wine-prefix.reg")" >/dev/null 2>&1 || return 1
-        "$WINESERVER" -w
-        echo "$stamp" >"$WINEPREFIX/.shibei-ready"
-    fi
+    [ "$(cat "$WINEPREFIX/.shibei-ready" 2>/dev/null)" = "$stamp" ] && return 0
+    echo "== preparing Wine prefix"
+    for attempt in 1 2 3; do
+        if boot_prefix >"$BUILD/wineboot.log" 2>&1; then
+            echo "$stamp" >"$WINEPREFIX/.shibei-ready"
+            return 0
+        fi
+        echo "Wine prefix attempt $attempt failed:" >&2
+        tail -n 25 "$BUILD/wineboot.log" >&2
+        timeout 30 "$WINESERVER" -k >/dev/null 2>&1
+        sleep 2
+    done
+    return 1
+}
+
+# One attempt: a fresh prefix, judged by what it holds afterwards rather than by wineboot's exit status.
+boot_prefix() {
+    rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX" || return 1
+    LC_ALL=zh_CN.UTF-8 timeout 300 "$WINE64" wineboot -i </dev/null
+    echo "wineboot exit status $?"
+    timeout 120 "$WINESERVER" -w
+    [ -f "$WINEPREFIX/system.reg" ] && [ -d "$WINEPREFIX/drive_c/windows/system32" ] ||
+        { echo "wineboot left no prefix"; return 1; }
+    LC_ALL=zh_CN.UTF-8 timeout 120 "$WINE64" regedit "$(winepath_of "$ROOT/scripts/wine-prefix.reg")" </dev/null
+    echo "regedit exit status $?"
+    timeout 120 "$WINESERVER" -w
+    grep -q "WenQuanYi Zen Hei" "$WINEPREFIX/user.reg" || { echo "the font replacements were not imported"; return 1; }
 }
 
 winepath_of() { echo "Z:${1//\//\\}"; }

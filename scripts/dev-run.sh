@@ -1,6 +1,6 @@
 #!/bin/bash
 # Runs one command the way the tests run: private namespace with the site hosts on loopback, Xvfb,
-# a persistent wineserver. SHIBEI_PREFIX and SHIBEI_DISPLAY let several of these run side by side.
+# a persistent wineserver. SHIBEI_PREFIX lets several of these run side by side; each gets a free X display.
 # Example: scripts/dev-run.sh scripts/wine-run build/win64/tests/toolkit/toolkit_text.exe
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
