@@ -39,7 +39,8 @@ build_targets() {
 start_x() {
     # Xvfb picks a free display itself and reports it; a display number left locked or a stale socket from an
     # earlier run then cannot send the programs to a server that is not there. SHIBEI_DISPLAY asks for one.
-    local fifo="$BUILD/xvfb-display" number
+    local fifo number
+    fifo=$(mktemp -u "${TMPDIR:-/tmp}/shibei-xvfb.XXXXXX")
     rm -f "$fifo" && mkfifo "$fifo" || return 1
     if [ -n "${SHIBEI_DISPLAY:-}" ]; then
         Xvfb ":$SHIBEI_DISPLAY" -screen 0 1024x768x24 -nolisten tcp -displayfd 3 3>"$fifo" >/dev/null 2>&1 &
@@ -64,12 +65,12 @@ prepare_prefix() {
     [ "$(cat "$WINEPREFIX/.shibei-ready" 2>/dev/null)" = "$stamp" ] && return 0
     echo "== preparing Wine prefix"
     for attempt in 1 2 3; do
-        if boot_prefix >"$BUILD/wineboot.log" 2>&1; then
+        if boot_prefix >"$WINEPREFIX-boot.log" 2>&1; then
             echo "$stamp" >"$WINEPREFIX/.shibei-ready"
             return 0
         fi
         echo "Wine prefix attempt $attempt failed:" >&2
-        tail -n 25 "$BUILD/wineboot.log" >&2
+        tail -n 25 "$WINEPREFIX-boot.log" >&2
         timeout 30 "$WINESERVER" -k >/dev/null 2>&1
         sleep 2
     done
