@@ -65,6 +65,13 @@ void RepaintEditBars(HWND edit) {
 
 } // namespace
 
+void Skin_DropChildColourObjects(HWND parent) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsClass(child, "ToolbarWindow32")) continue; // its Kj_wtjb is its image list, which it keeps
+        Control_DropBackdropBrush(child);
+    }
+}
+
 bool Skin_AnswerChildColour(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& brush) {
     if (!Translucent()) return false;
     HDC dc = reinterpret_cast<HDC>(wParam);

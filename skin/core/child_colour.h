@@ -14,3 +14,7 @@ bool Skin_AnswerChildColour(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 // leave stale pixels, and an edit box's companion scroll bars follow a change of its text. The message is then
 // passed on by the caller whatever happened here.
 void Skin_RelayChildCommand(WPARAM wParam, LPARAM lParam);
+
+// Deletes the brushes and bitmaps the colour answers left with the direct children of parent. Called on the
+// parent's WM_DESTROY, while the children and their properties still exist.
+void Skin_DropChildColourObjects(HWND parent);

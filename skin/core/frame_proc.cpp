@@ -1,12 +1,12 @@
 // The frame procedure's table, and its handlers for painting, showing, sizing and teardown.
 #include <span>
 
+#include "skin/core/child_colour.h"
 #include "skin/core/frame_internal.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
 #include "skin/draw/backdrop.h"
 #include "skin/draw/geometry.h"
-#include "skin/painters/basic/edit_combo.h"
 #include "toolkit/codepage.h"
 #include "toolkit/dispatch.h"
 
@@ -160,12 +160,7 @@ LRESULT Frame_OnExitSizeMove(HWND window, WPARAM wParam, LPARAM lParam) {
 // The colour brushes and bitmaps the children keep go while the children still exist: by the window's
 // WM_NCDESTROY they are gone, and their properties with them.
 LRESULT Frame_OnDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (Frame_Record(window)) {
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (Window_GetClassName(child) == "ToolbarWindow32") continue;  // its Kj_wtjb is an image list
-            Control_DropBackdropBrush(child);
-        }
-    }
+    if (Frame_Record(window)) Skin_DropChildColourObjects(window);
     return Skin_PassOn(window, WM_DESTROY, wParam, lParam);
 }
 

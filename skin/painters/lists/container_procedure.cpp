@@ -26,6 +26,12 @@ ContainerEntry* Entry(HWND window, int* recordPosition = nullptr, int* entryPosi
     return &Skin_RecordAt(owner)->containers[position - 1];
 }
 
+// What the colour answers left with the children goes while the children still exist.
+LRESULT OnDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
+    Skin_DropChildColourObjects(window);
+    return Skin_PassOn(window, WM_DESTROY, wParam, lParam);
+}
+
 LRESULT OnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
     int record = 0, position = 0;
     if (Entry(window, &record, &position)) Container_Unregister(record, position);
@@ -94,6 +100,7 @@ LRESULT OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 constexpr MessageRoute kRoutes[] = {
+    {WM_DESTROY, OnDestroy},
     {WM_NCDESTROY, OnNcDestroy},
     {WM_SHOWWINDOW, OnShowWindow},
     {WM_WINDOWPOSCHANGING, OnWindowPosChanging},

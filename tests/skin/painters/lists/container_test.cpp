@@ -96,6 +96,23 @@ TEST_F(Containers, DestroyingTheFirstRenumbersTheOthersAndRestoresItsChain) {
     EXPECT_EQ(SendMessageW(hosts[2], TB_BUTTONCOUNT, 0, 0), 0); // the chain still reaches the system's procedure
 }
 
+// A check box on a toolbar keeps the pattern brush and bitmap of its colour answers; they must not outlive it.
+TEST_F(Containers, DestroyingAContainerFreesWhatItsChildrenKeepForColours) {
+    HWND host = Toolbar(top_);
+    HWND check = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 5, 80, 20, host,
+                                 nullptr, nullptr, nullptr);
+    Edit(host);
+    Toolbar_Register(position_, top_);
+    HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    SetPropW(check, SkinProp::kColourBitmap, bitmap);
+    SetPropW(check, SkinProp::kColourBrush, brush);
+
+    DestroyWindow(host);
+    EXPECT_EQ(GetObjectType(brush), 0u);
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+}
+
 TEST_F(Containers, ChildColoursAreTheSkinsOnlyWhileControlsAreTranslucent) {
     HWND host = Toolbar(top_);
     HWND edit = Edit(host);
