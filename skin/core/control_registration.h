@@ -28,6 +28,15 @@ LONG_PTR Skin_Subclass(HWND window, WNDPROC procedure, const wchar_t* procProper
 LRESULT Skin_PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT Skin_PassOnToolbar(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Calls visit(child) for each direct child of parent whose window class is className, in the system's order.
+template <typename Visit>
+void Skin_ForEachChildOfClass(HWND parent, const wchar_t* className, Visit&& visit) {
+    for (HWND child = FindWindowExW(parent, nullptr, className, nullptr); child;
+         child = FindWindowExW(parent, child, className, nullptr)) {
+        visit(child);
+    }
+}
+
 // Position of control's entry in list; 0 when it has none.
 template <typename Entry>
 int Skin_FindEntry(const std::vector<Entry>& list, HWND control) {

@@ -29,15 +29,6 @@ Text WindowText(HWND window) {
     return Cp936_FromWide(text);
 }
 
-// Every direct child of class BUTTON, in FindWindowEx order.
-template <typename Visit>
-void ForEachButton(HWND parent, Visit visit) {
-    for (HWND child = FindWindowExW(parent, nullptr, L"BUTTON", nullptr); child;
-         child = FindWindowExW(parent, child, L"BUTTON", nullptr)) {
-        visit(child);
-    }
-}
-
 ButtonEntry* Register(int n, HWND button, int kind) {
     WindowSkinRecord* record = Skin_RecordAt(n);
     if (!record) return nullptr;
@@ -57,7 +48,7 @@ ButtonEntry* Register(int n, HWND button, int kind) {
 
 void Button_Register(int n, HWND parent) {
     if (!Skin_State().skinControls || !Skin_RecordAt(n)) return;
-    ForEachButton(parent, [&](HWND button) {
+    Skin_ForEachChildOfClass(parent, L"BUTTON", [&](HWND button) {
         if (!IsPushType(ButtonType(button))) return;
         if (Skin_FindEntry(Skin_RecordAt(n)->buttons, button)) return;  // registered before: keeps its entry
         if (!Register(n, button, kButtonPush)) return;
@@ -67,7 +58,7 @@ void Button_Register(int n, HWND parent) {
 
 void Button_RegisterChecks(int n, HWND parent) {
     if (!Skin_State().skinControls || !Skin_RecordAt(n)) return;
-    ForEachButton(parent, [&](HWND button) {
+    Skin_ForEachChildOfClass(parent, L"BUTTON", [&](HWND button) {
         const LONG type = ButtonType(button);
         if (IsCheckType(type)) Register(n, button, kButtonCheck);
         else if (IsRadioType(type)) Register(n, button, kButtonRadio);

@@ -77,12 +77,6 @@ void RegisterCombo(int n, HWND combo) {
 
 void EditCombo_Register(int n, HWND parent) {
     if (Skin_State().skinControls == 0 || !Skin_RecordAt(n) || !parent) return;
-    for (HWND edit = FindWindowExW(parent, nullptr, L"Edit", nullptr); edit;
-         edit = FindWindowExW(parent, edit, L"Edit", nullptr)) {
-        RegisterEdit(n, edit, true);
-    }
-    for (HWND combo = FindWindowExW(parent, nullptr, L"ComboBox", nullptr); combo;
-         combo = FindWindowExW(parent, combo, L"ComboBox", nullptr)) {
-        RegisterCombo(n, combo);
-    }
+    Skin_ForEachChildOfClass(parent, L"Edit", [n](HWND edit) { RegisterEdit(n, edit, true); });
+    Skin_ForEachChildOfClass(parent, L"ComboBox", [n](HWND combo) { RegisterCombo(n, combo); });
 }

@@ -28,12 +28,8 @@ void RegisterOne(int n, HWND header) {
 
 void Header_Register(int n, HWND parent) {
     if (!Skin_State().skinControls || !Skin_RecordAt(n) || !parent) return;
-    for (HWND header = FindWindowExW(parent, nullptr, WC_HEADERW, nullptr); header;
-         header = FindWindowExW(parent, header, WC_HEADERW, nullptr)) {
-        RegisterOne(n, header);
-    }
-    for (HWND view = FindWindowExW(parent, nullptr, WC_LISTVIEWW, nullptr); view;
-         view = FindWindowExW(parent, view, WC_LISTVIEWW, nullptr)) {
+    Skin_ForEachChildOfClass(parent, WC_HEADERW, [n](HWND header) { RegisterOne(n, header); });
+    Skin_ForEachChildOfClass(parent, WC_LISTVIEWW, [n](HWND view) {
         if (HWND header = FindWindowExW(view, nullptr, WC_HEADERW, nullptr)) RegisterOne(n, header);
-    }
+    });
 }

@@ -36,34 +36,27 @@ void RegisterOne(int n, HWND control, bool withBars) {
     record->listControls[position - 1].dirty = 1;
 }
 
-template <typename Visit> void ForEachChild(HWND parent, const wchar_t* className, Visit visit) {
-    for (HWND child = FindWindowExW(parent, nullptr, className, nullptr); child;
-         child = FindWindowExW(parent, child, className, nullptr)) {
-        visit(child);
-    }
-}
-
 } // namespace
 
 void List_Register(int n, HWND parent) {
     if (!Skin_State().skinControls || !Skin_RecordAt(n) || !parent) return;
     const bool translucent = Skin_State().translucentControls != 0;
 
-    ForEachChild(parent, WC_LISTBOXW, [&](HWND list) { RegisterOne(n, list, true); });
+    Skin_ForEachChildOfClass(parent, WC_LISTBOXW, [&](HWND list) { RegisterOne(n, list, true); });
     // Only a simple combo box keeps its list among its children; the drop-down kinds have none to register.
-    ForEachChild(parent, WC_COMBOBOXW, [&](HWND combo) {
+    Skin_ForEachChildOfClass(parent, WC_COMBOBOXW, [&](HWND combo) {
         HWND list = FindWindowExW(combo, nullptr, L"ComboLBox", nullptr);
         if (list && !(StyleOf(list) & kOwnerDrawFixed)) RegisterOne(n, list, true);
     });
-    ForEachChild(parent, WC_LISTVIEWW, [&](HWND view) {
+    Skin_ForEachChildOfClass(parent, WC_LISTVIEWW, [&](HWND view) {
         if (StyleOf(view) & kOwnerDrawFixed) return;
         if (translucent) SendMessageW(view, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
         RegisterOne(n, view, true);
     });
-    ForEachChild(parent, WC_TREEVIEWW, [&](HWND tree) {
+    Skin_ForEachChildOfClass(parent, WC_TREEVIEWW, [&](HWND tree) {
         if (translucent) SendMessageW(tree, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kColourKey));
         RegisterOne(n, tree, true);
     });
-    ForEachChild(parent, WC_IPADDRESSW, [&](HWND address) { RegisterOne(n, address, false); });
-    ForEachChild(parent, DATETIMEPICK_CLASSW, [&](HWND picker) { RegisterOne(n, picker, false); });
+    Skin_ForEachChildOfClass(parent, WC_IPADDRESSW, [&](HWND address) { RegisterOne(n, address, false); });
+    Skin_ForEachChildOfClass(parent, DATETIMEPICK_CLASSW, [&](HWND picker) { RegisterOne(n, picker, false); });
 }

@@ -106,12 +106,11 @@ void Progress_Register(int n, HWND parent) {
     if (!Skin_State().skinControls) return;
     WindowSkinRecord* record = Skin_RecordAt(n);
     if (!record) return;
-    for (HWND child = FindWindowExW(parent, nullptr, PROGRESS_CLASSW, nullptr); child;
-         child = FindWindowExW(parent, child, PROGRESS_CLASSW, nullptr)) {
+    Skin_ForEachChildOfClass(parent, PROGRESS_CLASSW, [n, record](HWND child) {
         const int position = Skin_RegisterControl(n, record->progressBars, child, Progress_WindowProc);
-        if (!position) continue;
+        if (!position) return;
         record->progressBars[position - 1].vertical = (GetWindowLongPtrW(child, GWL_STYLE) & PBS_VERTICAL) ? 1 : 0;
-    }
+    });
 }
 
 LRESULT CALLBACK Progress_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,16 +9,15 @@
 #include "skin/painters/lists/toolbar_painter.h"
 
 void Toolbar_Register(int, HWND parent) {
-    HWND toolbar = nullptr;
-    while ((toolbar = FindWindowExW(parent, toolbar, TOOLBARCLASSNAMEW, nullptr)) != nullptr) {
+    Skin_ForEachChildOfClass(parent, TOOLBARCLASSNAMEW, [](HWND toolbar) {
         // The image list stays the toolbar's; the property only remembers which one it was at registration.
         SetPropW(toolbar, SkinProp::kColourBitmap,
                  reinterpret_cast<HANDLE>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)));
         const int owner = Skin_FindOwnerRecord(toolbar);
         WindowSkinRecord* record = Skin_RecordAt(owner);
-        if (!record) continue;
+        if (!record) return;
         const int position = Skin_RegisterControl(owner, record->toolbars, toolbar, Toolbar_WindowProc);
-        if (!position) continue;
+        if (!position) return;
         ToolbarEntry& entry = record->toolbars[position - 1];
         entry.dirty = 1;
         const ControlFont font = Control_ReadFont(toolbar);
@@ -26,5 +25,5 @@ void Toolbar_Register(int, HWND parent) {
         entry.fontSize = font.size;
         entry.fontStyle = font.style;
         if (GetWindow(toolbar, GW_CHILD)) Container_Register(toolbar);
-    }
+    });
 }

@@ -170,16 +170,15 @@ void TrackBar_Register(int n, HWND parent) {
     if (!Skin_State().skinControls) return;
     WindowSkinRecord* record = Skin_RecordAt(n);
     if (!record) return;
-    for (HWND child = FindWindowExW(parent, nullptr, TRACKBAR_CLASSW, nullptr); child;
-         child = FindWindowExW(parent, child, TRACKBAR_CLASSW, nullptr)) {
+    Skin_ForEachChildOfClass(parent, TRACKBAR_CLASSW, [n, record](HWND child) {
         const int position = Skin_RegisterControl(n, record->trackBars, child, TrackBar_WindowProc);
-        if (!position) continue;
+        if (!position) return;
         const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
         TrackBarEntry& entry = record->trackBars[position - 1];
         entry.vertical = (style & TBS_VERT) ? 1 : 0;
         entry.tickPlacement = TickPlacement(style);
         entry.selectionRange = (style & TBS_ENABLESELRANGE) ? 1 : 0;
-    }
+    });
 }
 
 LRESULT CALLBACK TrackBar_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

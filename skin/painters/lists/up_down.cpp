@@ -182,12 +182,11 @@ void UpDown_Register(int n, HWND parent) {
     if (!Skin_State().skinControls) return;
     WindowSkinRecord* record = Skin_RecordAt(n);
     if (!record) return;
-    for (HWND child = FindWindowExW(parent, nullptr, UPDOWN_CLASSW, nullptr); child;
-         child = FindWindowExW(parent, child, UPDOWN_CLASSW, nullptr)) {
+    Skin_ForEachChildOfClass(parent, UPDOWN_CLASSW, [n, record](HWND child) {
         const int position = Skin_RegisterControl(n, record->upDowns, child, UpDown_WindowProc);
-        if (!position) continue;
+        if (!position) return;
         record->upDowns[position - 1].horizontal = (GetWindowLongPtrW(child, GWL_STYLE) & UDS_HORZ) ? 1 : 0;
-    }
+    });
 }
 
 LRESULT CALLBACK UpDown_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
