@@ -7,13 +7,13 @@
 #include "skin/draw/mem_dc_table.h"
 #include "skin/draw/present.h"
 #include "skin/draw/text_effects.h"
+#include "tests/skin/hand_dressed.h"
 #include "tests/support/gdi_probe.h"
 #include "toolkit/gdi_handle.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -58,22 +58,16 @@ protected:
     void SetUp() override {
         Skin_ClearRegistry();
         top_ = Make(nullptr, WS_POPUP, 0, 100, 100, kWidth, kHeight);
-        auto record = std::make_unique<WindowSkinRecord>();
-        record->window = top_;
-        record->composedWidth = kWidth;
-        record->composedHeight = kHeight;
-        record->frameDC = MakeSurface(kWidth, kHeight);
-        record->frameCopyDC = MakeSurface(kWidth, kHeight);
-        for (HDC dc : {record->frameDC, record->frameCopyDC}) {
+        position_ =
+            HandDressed_Append(top_, kWidth, kHeight, MakeSurface(kWidth, kHeight), MakeSurface(kWidth, kHeight));
+        record_ = Skin_RecordAt(position_);
+        for (HDC dc : {record_->frameDC, record_->frameCopyDC}) {
             DIBSECTION dib{};
             GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof dib, &dib);
             auto* bits = static_cast<uint32_t*>(dib.dsBm.bmBits);
             for (int y = 0; y < kHeight; ++y)
                 for (int x = 0; x < kWidth; ++x) bits[(kHeight - 1 - y) * kWidth + x] = FramePixel(x, y);
         }
-        record_ = record.get();
-        position_ = Skin_AppendRecord(std::move(record));
-        Prop_SetInt(top_, SkinProp::kListId, position_);
     }
     void TearDown() override {
         Skin_ClearRegistry();

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "image/gdiplus_session.h"
@@ -19,6 +18,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/painters/basic/edit_combo.h"
 #include "skin/painters/basic/text_colour.h"
+#include "tests/skin/hand_dressed.h"
 
 namespace edit_fixture {
 
@@ -130,14 +130,8 @@ protected:
         top_ = CreateWindowExW(0, L"ShibeiEditFixture", L"", WS_POPUP | WS_VISIBLE, 40, 40, kWidth, kHeight,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(top_, nullptr);
-        auto record = std::make_unique<WindowSkinRecord>();
-        record->window = top_;
-        record->composedWidth = kWidth;
-        record->composedHeight = kHeight;
-        record->frameDC = MakeSurface(kWidth, kHeight, kBackground);
-        record->frameCopyDC = MakeSurface(kWidth, kHeight, kMarker);
-        position_ = Skin_AppendRecord(std::move(record));
-        Prop_SetInt(top_, SkinProp::kListId, position_);
+        position_ = HandDressed_Append(top_, kWidth, kHeight, MakeSurface(kWidth, kHeight, kBackground),
+                                       MakeSurface(kWidth, kHeight, kMarker));
         Pump();
     }
 

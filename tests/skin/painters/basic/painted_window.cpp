@@ -1,9 +1,9 @@
 #include "tests/skin/painters/basic/painted_window.h"
 
-#include <memory>
 
 #include "skin/core/skin_registry.h"
 #include "skin/painters/basic/button_painter.h"
+#include "tests/skin/hand_dressed.h"
 
 namespace {
 
@@ -60,15 +60,9 @@ PaintedWindow::PaintedWindow() {
     Notifications().clear();
     window_ = CreateWindowExW(0, kHostClass, L"host", WS_POPUP | WS_VISIBLE, 40, 40, kWidth, kHeight, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    auto made = std::make_unique<WindowSkinRecord>();
-    made->window = window_;
-    made->composedWidth = kWidth;
-    made->composedHeight = kHeight;
-    made->active = 1;
-    made->frameDC = MakeSurface(kWidth, kHeight, kBackground);
-    made->frameCopyDC = MakeSurface(kWidth, kHeight, kBackground);
-    position_ = Skin_AppendRecord(std::move(made));
-    Prop_SetInt(window_, SkinProp::kListId, position_);
+    position_ = HandDressed_Append(window_, kWidth, kHeight, MakeSurface(kWidth, kHeight, kBackground),
+                                   MakeSurface(kWidth, kHeight, kBackground));
+    Skin_RecordAt(position_)->active = 1;
     SetForegroundWindow(window_);
     SetActiveWindow(window_);
     Pump();

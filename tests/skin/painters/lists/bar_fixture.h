@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "image/gdiplus_session.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+#include "tests/skin/hand_dressed.h"
 
 inline constexpr uint32_t kBackground = 0x808080;
 inline constexpr uint32_t kMarker = 0xFF00FF;
@@ -51,15 +51,8 @@ protected:
         Skin_State().drawOutline = 0;  // the extractor's setting: shapes straight on the background
         top_ = CreateWindowExW(0, L"ShibeiBarTop", L"", WS_POPUP, 50, 50, kWidth, kHeight, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-        auto record = std::make_unique<WindowSkinRecord>();
-        record->window = top_;
-        record->composedWidth = kWidth;
-        record->composedHeight = kHeight;
-        record->frameDC = MakeSurface();
-        record->frameCopyDC = MakeSurface();
-        record_ = record.get();
-        position_ = Skin_AppendRecord(std::move(record));
-        Prop_SetInt(top_, SkinProp::kListId, position_);
+        position_ = HandDressed_Append(top_, kWidth, kHeight, MakeSurface(), MakeSurface());
+        record_ = Skin_RecordAt(position_);
     }
     void TearDown() override {
         Skin_ClearRegistry();

@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 #include "image/gdiplus_session.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+#include "tests/skin/hand_dressed.h"
 #include "tests/support/gdi_probe.h"
 
 namespace list_test {
@@ -71,15 +71,8 @@ protected:
         Skin_State() = SkinState{};
         top_ = CreateWindowExW(0, L"ShibeiListTop", L"", WS_POPUP | WS_CLIPCHILDREN, 40, 40, kWidth, kHeight, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
-        auto record = std::make_unique<WindowSkinRecord>();
-        record->window = top_;
-        record->composedWidth = kWidth;
-        record->composedHeight = kHeight;
-        record->frameDC = frame_.dc();
-        record->frameCopyDC = copy_.dc();
-        record_ = record.get();
-        position_ = Skin_AppendRecord(std::move(record));
-        Prop_SetInt(top_, SkinProp::kListId, position_);
+        position_ = HandDressed_Append(top_, kWidth, kHeight, frame_.dc(), copy_.dc());
+        record_ = Skin_RecordAt(position_);
     }
     void TearDown() override {
         // The surfaces belong to the fixture, not to the record.
@@ -92,15 +85,8 @@ protected:
     void Redress() {
         record_->frameDC = record_->frameCopyDC = nullptr;
         Skin_ClearRegistry();
-        auto record = std::make_unique<WindowSkinRecord>();
-        record->window = top_;
-        record->composedWidth = kWidth;
-        record->composedHeight = kHeight;
-        record->frameDC = frame_.dc();
-        record->frameCopyDC = copy_.dc();
-        record_ = record.get();
-        position_ = Skin_AppendRecord(std::move(record));
-        Prop_SetInt(top_, SkinProp::kListId, position_);
+        position_ = HandDressed_Append(top_, kWidth, kHeight, frame_.dc(), copy_.dc());
+        record_ = Skin_RecordAt(position_);
     }
 
     HWND Control(const wchar_t* cls, DWORD style, int x, int y, int width, int height, DWORD exStyle = 0,

@@ -10,12 +10,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "image/gdiplus_session.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+#include "tests/skin/hand_dressed.h"
 #include "tests/support/gdi_probe.h"
 
 // The skin background: neither grey nor white, so that vanished icon pixels and drawn greys tell apart.
@@ -55,15 +55,8 @@ protected:
         Skin_State() = SkinState{};
         top_ = CreateWindowExW(0, L"ShibeiToolbarTop", L"", WS_POPUP, 50, 50, kWidth, kHeight, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-        auto record = std::make_unique<WindowSkinRecord>();
-        record->window = top_;
-        record->composedWidth = kWidth;
-        record->composedHeight = kHeight;
-        record->frameDC = frame_.dc();
-        record->frameCopyDC = copy_.dc();
-        record_ = record.get();
-        position_ = Skin_AppendRecord(std::move(record));
-        Prop_SetInt(top_, SkinProp::kListId, position_);
+        position_ = HandDressed_Append(top_, kWidth, kHeight, frame_.dc(), copy_.dc());
+        record_ = Skin_RecordAt(position_);
         images_ = MakeImageList();
     }
     void TearDown() override {
