@@ -71,6 +71,7 @@ prepare_prefix() {
         fi
         echo "Wine prefix attempt $attempt failed:" >&2
         tail -n 25 "$WINEPREFIX-boot.log" >&2
+        df -h "$BUILD" >&2 # a fresh prefix needs about 700 MB
         timeout 30 "$WINESERVER" -k >/dev/null 2>&1
         sleep 2
     done
