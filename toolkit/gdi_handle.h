@@ -52,10 +52,13 @@ private:
     HDC dc_;
 };
 
-// A window or screen DC from GetDC, released with its window.
+// A window's client-area DC (GetDC; the screen's for no window) or its whole-window DC (GetWindowDC), released
+// with its window.
+enum class DcArea { kClient, kWholeWindow };
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDc(HWND window, DcArea area = DcArea::kClient)
+        : window_(window), dc_(area == DcArea::kWholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() {

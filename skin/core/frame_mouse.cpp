@@ -5,6 +5,7 @@
 #include "skin/core/frame_internal.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_state.h"
+#include "skin/draw/geometry.h"
 
 namespace {
 
@@ -175,8 +176,7 @@ LRESULT Frame_OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     if (!record) return Skin_PassOn(window, WM_MOUSEMOVE, wParam, lParam);
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     if (record->mouseTracked == 0) {
-        TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, window, 1};
-        TrackMouseEvent(&track);
+        Window_TrackMouse(window, TME_HOVER | TME_LEAVE, 1);
     }
     if (record->hasTitleBar == 1 && record->maximized == 0 && record->resizable == 1) {
         const SIZE client = ClientSize(window);

@@ -54,6 +54,20 @@ Text Window_GetClassName(HWND window) {
     return Cp936_FromWide(std::wstring_view(name, length > 0 ? length : 0));
 }
 
+Text Window_GetText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return Cp936_FromWide(text);
+}
+
+void Window_TrackMouse(HWND window, DWORD flags, DWORD hoverTime) {
+    TRACKMOUSEEVENT track{sizeof track, flags, window, hoverTime};
+    TrackMouseEvent(&track);
+}
+
 RECT Window_RectInParent(HWND window) {
     if (Skin_FindWindowRecord(window) > 0) return {};
     RECT r = ScreenRect(window);

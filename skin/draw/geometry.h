@@ -12,6 +12,10 @@ bool Window_HasScrollBars(HWND window);  // WS_VSCROLL or WS_HSCROLL
 int Window_BorderKind(HWND window);
 // The class name as a code page 936 text.
 Text Window_GetClassName(HWND window);
+// The window text as a code page 936 text; empty for none.
+Text Window_GetText(HWND window);
+// Asks for WM_MOUSELEAVE (and WM_MOUSEHOVER with TME_HOVER, after hoverTime ms; 0 is the system's default).
+void Window_TrackMouse(HWND window, DWORD flags = TME_LEAVE, DWORD hoverTime = 0);
 
 // The window rectangle in its parent's client coordinates; all zero for a dressed top-level window.
 RECT Window_RectInParent(HWND window);

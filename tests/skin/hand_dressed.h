@@ -4,10 +4,25 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_skin_record.h"
+
+// A bottom-up 32-bit DIB section selected into a memory DC, every pixel fill (0x00RRGGBB). Whoever keeps the DC
+// frees both; a record given it through HandDressed_Append does so when the registry is cleared.
+inline HDC HandDressed_Surface(int width, int height, uint32_t fill = 0) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && fill)
+        for (int i = 0; i < width * height; ++i) static_cast<uint32_t*>(bits)[i] = fill;
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, bitmap);
+    return dc;
+}
 
 // Appends a record for window (width x height) with frame as frameDC and copy as frameCopyDC, and marks the window
 // with its position, as dressing does. Gives the position. The record owns the two DCs from now on unless the test

@@ -94,8 +94,7 @@ LRESULT OnSetState(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT OnDoubleClick(HWND, WPARAM, LPARAM) { return 0; }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-    TrackMouseEvent(&track);
+    Window_TrackMouse(window);
     if (WindowSkinRecord* record = Skin_ControlRecord(window)) {
         record->hoverItem = static_cast<int>(Prop_GetInt(window, SkinProp::kListId));
         if (record->hoverPainted != record->hoverItem || record->hoverKind != kHoverKindButtons) {

@@ -5,9 +5,9 @@
 #include "image/font_object.h"
 #include "skin/core/control_registration.h"
 #include "skin/core/skin_state.h"
+#include "skin/draw/geometry.h"
 #include "skin/draw/text_effects.h"
 #include "skin/painters/basic/button_painter.h"
-#include "toolkit/codepage.h"
 #include "toolkit/gdi_handle.h"
 
 namespace {
@@ -21,14 +21,6 @@ bool IsPushType(LONG type) { return type == BS_PUSHBUTTON || type == BS_DEFPUSHB
 bool IsCheckType(LONG type) { return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_PUSHBOX; }
 bool IsRadioType(LONG type) { return type == BS_AUTORADIOBUTTON; }
 
-Text WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return Cp936_FromWide(text);
-}
-
 ButtonEntry* Register(int n, HWND button, int kind) {
     WindowSkinRecord* record = Skin_RecordAt(n);
     if (!record) return nullptr;
@@ -36,7 +28,7 @@ ButtonEntry* Register(int n, HWND button, int kind) {
     if (!position) return nullptr;
     ButtonEntry& entry = record->buttons[position - 1];
     entry.kind = kind;
-    entry.text = WindowText(button);
+    entry.text = Window_GetText(button);
     const ControlFont font = Control_ReadFont(button);
     entry.fontName = font.family;
     entry.fontSize = font.size;

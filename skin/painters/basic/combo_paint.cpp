@@ -11,7 +11,7 @@
 #include "skin/painters/basic/arrow_glyphs.h"
 #include "skin/painters/basic/edit_combo.h"
 #include "skin/painters/basic/text_colour.h"
-#include "toolkit/codepage.h"
+#include "toolkit/gdi_handle.h"
 
 #include <string>
 
@@ -77,17 +77,15 @@ void DrawButton(GraphicsObject& graphics, const RECT& button, bool hovered) {
 
 // A drop-down list shows its selected text itself, always in the same face and size.
 void DrawSelectedText(GraphicsObject& graphics, HWND combo, int w, int h) {
-    const int length = GetWindowTextLengthW(combo);
-    if (length <= 0) return;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(combo, text.data(), length + 1)));
+    const Text text = Window_GetText(combo);
+    if (text.empty()) return;
     FontObject font;
     SolidBrushObject brush;
     StringFormatObject noFormat;
     if (!Font_CreateByName(font, kComboFace, kComboFontSize, 0, kUnitWorld)) return;
     if (!SolidBrush_Create(brush, Color_ToArgb(Control_TextColour(combo)))) return;
     const FloatRect layout{2, static_cast<float>((h - 12) / 2), static_cast<float>(w - 17), static_cast<float>(h - 4)};
-    Graphics_DrawString(graphics, Cp936_FromWide(text), font, brush, layout, noFormat);
+    Graphics_DrawString(graphics, text, font, brush, layout, noFormat);
 }
 
 }  // namespace
@@ -125,9 +123,8 @@ void Combo_Paint(HWND combo, std::optional<bool> hovered, std::optional<bool> fo
             }
         }
     }
-    if (HDC target = GetWindowDC(combo)) {
-        TransparentBlt(target, 0, 0, w, h, dc, 0, 0, w, h, kEditComboKey);
-        ReleaseDC(combo, target);
+    if (WindowDc target(combo, DcArea::kWholeWindow); target.get()) {
+        TransparentBlt(target.get(), 0, 0, w, h, dc, 0, 0, w, h, kEditComboKey);
     }
     Skin_PresentControlKeyed(combo, dc, kEditComboKey);
     MemDc_Release(dc);

@@ -95,8 +95,7 @@ LRESULT OnColourEdit(HWND combo, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnMouseMove(HWND combo, WPARAM wParam, LPARAM lParam) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, combo, 0};
-    TrackMouseEvent(&track);
+    Window_TrackMouse(combo);
     if (WindowSkinRecord* record = Skin_ControlRecord(combo)) {
         record->hoverItem = static_cast<int>(Prop_GetInt(combo, SkinProp::kListId));
         if ((record->hoverItem > 0 && record->hoverItem != record->hoverPainted) ||

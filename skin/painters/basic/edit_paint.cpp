@@ -7,6 +7,7 @@
 #include "skin/draw/mem_dc_table.h"
 #include "skin/draw/present.h"
 #include "skin/painters/basic/edit_combo.h"
+#include "toolkit/gdi_handle.h"
 
 namespace {
 
@@ -71,10 +72,9 @@ void Edit_PaintFrame(HWND edit, std::optional<bool> focused, std::optional<bool>
             if (Window_BorderKind(edit) != 0) Edit_DrawBorder(edit, *focused, hovered.value_or(false), graphics);
         }
     }
-    if (HDC target = GetWindowDC(edit)) {
-        ExcludeClipRect(target, c.left, c.top, c.right, c.bottom);
-        BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-        ReleaseDC(edit, target);
+    if (WindowDc target(edit, DcArea::kWholeWindow); target.get()) {
+        ExcludeClipRect(target.get(), c.left, c.top, c.right, c.bottom);
+        BitBlt(target.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
     }
     Skin_PresentControlKeyed(edit, dc, kEditComboKey);
     MemDc_Release(dc);
@@ -95,9 +95,8 @@ void Edit_PaintBackground(HWND edit, HDC dc, bool intoDc) {
     }
     if (intoDc) {
         if (dc) BitBlt(dc, 0, 0, width, height, background, 0, 0, SRCCOPY);
-    } else if (HDC target = GetWindowDC(edit)) {
-        BitBlt(target, c.left, c.top, width, height, background, 0, 0, SRCCOPY);
-        ReleaseDC(edit, target);
+    } else if (WindowDc target(edit, DcArea::kWholeWindow); target.get()) {
+        BitBlt(target.get(), c.left, c.top, width, height, background, 0, 0, SRCCOPY);
     }
     MemDc_Release(background);
 }

@@ -146,8 +146,7 @@ LRESULT OnWindowPosChanging(HWND edit, WPARAM wParam, LPARAM lParam) {
 
 // The hover look is painted once per entry into the hovered state, not on every move.
 void Hover(HWND edit) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, edit, 0};
-    TrackMouseEvent(&track);
+    Window_TrackMouse(edit);
     WindowSkinRecord* record = Skin_ControlRecord(edit);
     const EditEntry* entry = Entry(edit);
     if (!record || !entry) return;

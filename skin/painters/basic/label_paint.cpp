@@ -7,7 +7,6 @@
 #include "skin/draw/present.h"
 #include "skin/draw/text_effects.h"
 #include "skin/painters/basic/label_painter.h"
-#include "toolkit/codepage.h"
 
 namespace {
 
@@ -15,14 +14,6 @@ constexpr int kUnitWorld = 0;
 constexpr int kLineLimit = 0x2000;  // StringFormatFlagsLineLimit
 constexpr int kNoWrap = 0x1000;     // StringFormatFlagsNoWrap
 constexpr float kGlowBlur = 4.0f;
-
-Text WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return Cp936_FromWide(text);
-}
 
 void DrawText(GraphicsObject& graphics, const LabelEntry& entry, std::string_view text, const FloatRect& layout) {
     if (entry.hasGlow == 1) {
@@ -49,7 +40,7 @@ void DrawText(GraphicsObject& graphics, const LabelEntry& entry, std::string_vie
 
 void Label_Paint(HWND window, std::optional<std::string_view> text) {
     if (!Skin_ControlEntry(window, &WindowSkinRecord::labels)) return;
-    const Text shown = text ? Text(*text) : WindowText(window);
+    const Text shown = text ? Text(*text) : Window_GetText(window);
     const LabelEntry* entry = Skin_ControlEntry(window, &WindowSkinRecord::labels);
     if (!entry) return;
     RECT area;

@@ -8,6 +8,7 @@
 #include "skin/painters/basic/arrow_glyphs.h"
 #include "skin/painters/basic/scroll_bar.h"
 #include "skin/painters/basic/scroll_bar_owner.h"
+#include "toolkit/gdi_handle.h"
 
 namespace {
 
@@ -121,10 +122,7 @@ void Paint(HWND companion, const SCROLLBARINFO& info, const BarAxes& axes, int w
         }
     }
     Skin_PresentControl(companion, dc);
-    if (HDC target = GetDC(companion)) {
-        BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-        ReleaseDC(companion, target);
-    }
+    if (WindowDc target(companion); target.get()) BitBlt(target.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
     MemDc_Release(dc);
 }
 

@@ -2,6 +2,7 @@
 
 #include "skin/draw/mem_dc_table.h"
 #include "skin/draw/present.h"
+#include "toolkit/gdi_handle.h"
 
 BarCanvas::BarCanvas(HWND control) : control_(control) {
     RECT r{};
@@ -26,8 +27,7 @@ void BarCanvas::Present(HDC target) {
         BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
         return;
     }
-    if (HDC windowDc = GetWindowDC(control_)) {
-        BitBlt(windowDc, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
-        ReleaseDC(control_, windowDc);
+    if (WindowDc target(control_, DcArea::kWholeWindow); target.get()) {
+        BitBlt(target.get(), 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
     }
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "skin/core/control_registration.h"
+#include "skin/draw/geometry.h"
 #include "skin/painters/lists/header_painter.h"
 #include "toolkit/dispatch.h"
 
@@ -41,8 +42,7 @@ LRESULT OnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     if (HeaderTarget target = TargetOf(window)) {
-        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, 0};
-        TrackMouseEvent(&track);
+        Window_TrackMouse(window);
         WindowSkinRecord& record = *target.record;
         HeaderEntry& entry = *target.entry;
         record.hoverItem = target.entryPosition;

@@ -80,11 +80,10 @@ void List_DrawFrame(int n, int entryPosition, std::optional<int> hover, std::opt
                       focus.value_or(entry.focused) != 0);
     }
 
-    if (HDC dc = GetWindowDC(control)) {
+    if (WindowDc target(control, DcArea::kWholeWindow); target.get()) {
         const RECT client = Window_ClientRectInWindow(control);
-        ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        TransparentBlt(dc, 0, 0, width, height, picture, 0, 0, width, height, kColourKey);
-        ReleaseDC(control, dc);
+        ExcludeClipRect(target.get(), client.left, client.top, client.right, client.bottom);
+        TransparentBlt(target.get(), 0, 0, width, height, picture, 0, 0, width, height, kColourKey);
     }
     Skin_PresentControlKeyed(control, picture, kColourKey);
     MemDc_Release(picture);

@@ -2,6 +2,7 @@
 // position under the mouse, hoverPainted the one last drawn hovered and hoverKind the painter that drew it, so two
 // controls of different painters with the same position are still told apart.
 #include "skin/core/skin_registry.h"
+#include "skin/draw/geometry.h"
 #include "skin/painters/lists/list_painter.h"
 #include "skin/painters/lists/list_parts.h"
 
@@ -11,8 +12,7 @@ void List_TrackMouseMove(HWND window) {
     ListEntry& entry = *target.entry;
     WindowSkinRecord& record = *target.record;
     if (entry.mouseTracked == 0) {
-        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, window, 0};
-        TrackMouseEvent(&track);
+        Window_TrackMouse(window, TME_HOVER | TME_LEAVE);
     }
     record.hoverItem = target.entryPosition;
     if (record.hoverItem >= 1 && (record.hoverItem != record.hoverPainted || record.hoverKind != kListHoverKind)) {

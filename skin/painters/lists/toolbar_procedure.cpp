@@ -26,8 +26,7 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
         entry->dirty = 1;
         if (!entry->mouseTracked) {
             entry->mouseTracked = 1;
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-            TrackMouseEvent(&track);
+            Window_TrackMouse(window);
         }
     }
     return PassOn(window, WM_MOUSEMOVE, wParam, lParam);

@@ -104,8 +104,7 @@ void Paint(HWND control, const TrackBarEntry& entry) {
 TrackBarEntry* EntryOf(HWND control) { return Skin_ControlEntry(control, &WindowSkinRecord::trackBars); }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-    TrackMouseEvent(&track);
+    Window_TrackMouse(window);
     WindowSkinRecord* record = Skin_ControlRecord(window);
     TrackBarEntry* entry = EntryOf(window);
     record->hoverItem = static_cast<int>(Prop_GetInt(window, SkinProp::kListId));

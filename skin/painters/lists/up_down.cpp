@@ -96,8 +96,7 @@ void PaintFromEntry(HWND window) {
 }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-    TrackMouseEvent(&track);
+    Window_TrackMouse(window);
     WindowSkinRecord* record = Skin_ControlRecord(window);
     UpDownEntry* entry = EntryOf(window);
     const int id = static_cast<int>(Prop_GetInt(window, SkinProp::kListId));

@@ -21,17 +21,6 @@ namespace {
 constexpr uint32_t kPaint = 0x00C0FFEE;
 constexpr uint32_t kMagenta = 0x00FF00FF;
 
-// A bottom-up 32-bit DIB (the snapshot's layout) selected into a memory DC; whoever owns the DC releases both.
-HDC MakeSurface(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, bitmap);
-    return dc;
-}
-
 // Pixels of the bottom-up DIB section selected into dc.
 uint32_t Pixel(HDC dc, int x, int y) {
     GdiFlush();
@@ -58,8 +47,8 @@ protected:
     void SetUp() override {
         Skin_ClearRegistry();
         top_ = Make(nullptr, WS_POPUP, 0, 100, 100, kWidth, kHeight);
-        position_ =
-            HandDressed_Append(top_, kWidth, kHeight, MakeSurface(kWidth, kHeight), MakeSurface(kWidth, kHeight));
+        position_ = HandDressed_Append(top_, kWidth, kHeight, HandDressed_Surface(kWidth, kHeight),
+                                       HandDressed_Surface(kWidth, kHeight));
         record_ = Skin_RecordAt(position_);
         for (HDC dc : {record_->frameDC, record_->frameCopyDC}) {
             DIBSECTION dib{};
@@ -115,7 +104,7 @@ TEST_F(SkinPresent, ExcludeChildrenClipsVisibleOpaqueChildrenWithinTheRecordedEx
         record_->containers.resize(1);
         if (c.container) record_->containers.push_back({{panel, 0}, 0, 0, kWidth, kHeight});
         record_->composedWidth = c.composedWidth;
-        HDC dc = MakeSurface(kWidth, kHeight);
+        HDC dc = HandDressed_Surface(kWidth, kHeight);
         EXPECT_EQ(Dc_ExcludeChildren(c.window, dc), dc);
         Fill(dc, kPaint, kWidth, kHeight);
         EXPECT_EQ(Pixel(dc, 20, 20) != kPaint, c.clipsAt20);
@@ -178,7 +167,7 @@ TEST_F(SkinPresent, PresentWritesTheControlsPlaceExceptItsChildren) {
         Make(target, 0, 0, 10, 2, 6, 4);  // hidden: painted over
         const RECT r = c.expected;
         const int width = r.right - r.left, height = r.bottom - r.top;
-        HDC painted = MakeSurface(width, height);
+        HDC painted = HandDressed_Surface(width, height);
         Fill(painted, kPaint, width, height);
         HDC copy = record_->frameCopyDC;
         BitBlt(copy, 0, 0, kWidth, kHeight, record_->frameDC, 0, 0, SRCCOPY);
@@ -210,7 +199,7 @@ TEST_F(SkinPresent, KeyedPresentLeavesKeyColouredPixelsAlone) {
     HWND toolbar = Control(WS_BORDER);
     SetPropW(toolbar, SkinProp::kOwnerId, nullptr);
     Prop_SetInt(toolbar, SkinProp::kToolbarOwnerId, position_);
-    HDC painted = MakeSurface(40, 20);
+    HDC painted = HandDressed_Surface(40, 20);
     Fill(painted, kPaint, 40, 20);
     Fill(painted, kMagenta, 20, 20);
 

@@ -52,18 +52,6 @@ inline bool Near(uint32_t a, uint32_t b, int tolerance = 3) {
     return true;
 }
 
-// A bottom-up 32-bit DIB selected into a memory DC, every pixel fill; the record that keeps the DC frees both.
-inline HDC MakeSurface(int width, int height, uint32_t fill) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, bitmap);
-    for (int i = 0; i < width * height; ++i) static_cast<uint32_t*>(bits)[i] = fill;
-    return dc;
-}
-
 inline uint32_t* Bits(HDC dc, int& width, int& height) {
     GdiFlush();
     DIBSECTION dib{};
@@ -130,8 +118,8 @@ protected:
         top_ = CreateWindowExW(0, L"ShibeiEditFixture", L"", WS_POPUP | WS_VISIBLE, 40, 40, kWidth, kHeight,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(top_, nullptr);
-        position_ = HandDressed_Append(top_, kWidth, kHeight, MakeSurface(kWidth, kHeight, kBackground),
-                                       MakeSurface(kWidth, kHeight, kMarker));
+        position_ = HandDressed_Append(top_, kWidth, kHeight, HandDressed_Surface(kWidth, kHeight, kBackground),
+                                       HandDressed_Surface(kWidth, kHeight, kMarker));
         Pump();
     }
 

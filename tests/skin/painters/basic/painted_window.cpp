@@ -25,18 +25,6 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-// A bottom-up 32-bit DIB filled with colour, selected into a memory DC; the record releases both.
-HDC MakeSurface(int width, int height, uint32_t colour) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    for (int i = 0; i < width * height; ++i) static_cast<uint32_t*>(bits)[i] = colour;
-    HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, bitmap);
-    return dc;
-}
-
 uint32_t* Bits(HDC dc) {
     GdiFlush();
     DIBSECTION dib{};
@@ -60,8 +48,8 @@ PaintedWindow::PaintedWindow() {
     Notifications().clear();
     window_ = CreateWindowExW(0, kHostClass, L"host", WS_POPUP | WS_VISIBLE, 40, 40, kWidth, kHeight, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    position_ = HandDressed_Append(window_, kWidth, kHeight, MakeSurface(kWidth, kHeight, kBackground),
-                                   MakeSurface(kWidth, kHeight, kBackground));
+    position_ = HandDressed_Append(window_, kWidth, kHeight, HandDressed_Surface(kWidth, kHeight, kBackground),
+                                   HandDressed_Surface(kWidth, kHeight, kBackground));
     Skin_RecordAt(position_)->active = 1;
     SetForegroundWindow(window_);
     SetActiveWindow(window_);

@@ -51,7 +51,8 @@ protected:
         Skin_State().drawOutline = 0;  // the extractor's setting: shapes straight on the background
         top_ = CreateWindowExW(0, L"ShibeiBarTop", L"", WS_POPUP, 50, 50, kWidth, kHeight, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-        position_ = HandDressed_Append(top_, kWidth, kHeight, MakeSurface(), MakeSurface());
+        position_ = HandDressed_Append(top_, kWidth, kHeight, HandDressed_Surface(kWidth, kHeight, kBackground),
+                                       HandDressed_Surface(kWidth, kHeight, kBackground));
         record_ = Skin_RecordAt(position_);
     }
     void TearDown() override {
@@ -82,16 +83,6 @@ protected:
     // Paints the whole copy with one colour, so that a test sees whether something was drawn afterwards.
     void FillCopy(uint32_t colour) const { Fill(record_->frameCopyDC, colour); }
 
-    static HDC MakeSurface() {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(nullptr);
-        SelectObject(dc, bitmap);
-        Fill(dc, kBackground);
-        return dc;
-    }
     static void Fill(HDC dc, uint32_t colour) {
         GdiFlush();
         DIBSECTION dib{};
