@@ -1,5 +1,7 @@
 #include "skin/core/child_colour.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "skin/core/control_registration.h"
@@ -64,6 +66,19 @@ void RepaintEditBars(HWND edit) {
 }
 
 } // namespace
+
+void Skin_RelayChildNotify(const NMHDR& header) {
+    switch (header.code) {
+    case TVN_ITEMEXPANDINGA:
+    case TVN_ITEMEXPANDEDA:
+    case TVN_ITEMEXPANDINGW: // a tree view of a Unicode window notifies in its own codes
+    case TVN_ITEMEXPANDEDW:
+        InvalidateRect(header.hwndFrom, nullptr, TRUE);
+        break;
+    default:
+        break;
+    }
+}
 
 void Skin_DropChildColourObjects(HWND parent) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

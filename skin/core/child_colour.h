@@ -15,6 +15,10 @@ bool Skin_AnswerChildColour(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 // passed on by the caller whatever happened here.
 void Skin_RelayChildCommand(WPARAM wParam, LPARAM lParam);
 
+// Handles a child's WM_NOTIFY: a tree view that expands or collapses an item draws its items afresh over the
+// background. The message is then passed on by the caller.
+void Skin_RelayChildNotify(const NMHDR& header);
+
 // Deletes the brushes and bitmaps the colour answers left with the direct children of parent. Called on the
 // parent's WM_DESTROY, while the children and their properties still exist.
 void Skin_DropChildColourObjects(HWND parent);

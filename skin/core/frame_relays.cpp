@@ -57,13 +57,8 @@ LRESULT Frame_OnDrawItem(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT Frame_OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {
     if (lParam) {
         const NMHDR header = *reinterpret_cast<const NMHDR*>(lParam);
+        Skin_RelayChildNotify(header);
         switch (header.code) {
-            case TVN_ITEMEXPANDINGA:
-            case TVN_ITEMEXPANDEDA:
-            case TVN_ITEMEXPANDINGW:  // a tree view of a Unicode window notifies in its own codes
-            case TVN_ITEMEXPANDEDW:
-                InvalidateRect(header.hwndFrom, nullptr, TRUE);
-                break;
             case TCN_SELCHANGING:
                 MarkContainerRepaint(header.hwndFrom);
                 break;

@@ -3,12 +3,26 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <memory>
 
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_skin_record.h"
+
+// Loads the common control classes a suite uses (ICC_ flags) and registers the top-level window class its
+// hand-dressed windows are made of.
+inline void HandDressed_PrepareClasses(DWORD controlClasses, const wchar_t* topClass,
+                                       WNDPROC procedure = DefWindowProcW) {
+    INITCOMMONCONTROLSEX init{sizeof init, controlClasses};
+    InitCommonControlsEx(&init);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = topClass;
+    RegisterClassW(&wc);
+}
 
 // A bottom-up 32-bit DIB section selected into a memory DC, every pixel fill (0x00RRGGBB). Whoever keeps the DC
 // frees both; a record given it through HandDressed_Append does so when the registry is cleared.
@@ -18,7 +32,8 @@ inline HDC HandDressed_Surface(int width, int height, uint32_t fill = 0) {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap && fill)
-        for (int i = 0; i < width * height; ++i) static_cast<uint32_t*>(bits)[i] = fill;
+        for (int i = 0; i < width * height; ++i)
+            static_cast<uint32_t*>(bits)[i] = fill;
     HDC dc = CreateCompatibleDC(nullptr);
     SelectObject(dc, bitmap);
     return dc;

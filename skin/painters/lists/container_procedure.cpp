@@ -81,21 +81,8 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     return Skin_PassOn(window, WM_COMMAND, wParam, lParam);
 }
 
-// A tree view on the container draws its expanded or collapsed items afresh over the background.
 LRESULT OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (const auto* header = reinterpret_cast<const NMHDR*>(lParam)) {
-        const NMHDR copy = *header;
-        switch (copy.code) {
-        case TVN_ITEMEXPANDINGA:
-        case TVN_ITEMEXPANDEDA:
-        case TVN_ITEMEXPANDINGW: // a tree view of a Unicode window notifies in its own codes
-        case TVN_ITEMEXPANDEDW:
-            InvalidateRect(copy.hwndFrom, nullptr, TRUE);
-            break;
-        default:
-            break;
-        }
-    }
+    if (const auto* header = reinterpret_cast<const NMHDR*>(lParam)) Skin_RelayChildNotify(*header);
     return Skin_PassOn(window, WM_NOTIFY, wParam, lParam);
 }
 

@@ -31,13 +31,7 @@ protected:
     static constexpr int kWidth = 400, kHeight = 300;
 
     static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
-        InitCommonControlsEx(&init);
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ShibeiBarTop";
-        RegisterClassW(&wc);
+        HandDressed_PrepareClasses(ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS, L"ShibeiBarTop");
         session_ = new GdiPlusSession;
     }
     static void TearDownTestSuite() {

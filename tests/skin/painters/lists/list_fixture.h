@@ -51,14 +51,9 @@ protected:
     static constexpr int kWidth = 480, kHeight = 360;
 
     static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_INTERNET_CLASSES |
-                                                   ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&init);
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = TopProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ShibeiListTop";
-        RegisterClassW(&wc);
+        HandDressed_PrepareClasses(ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_INTERNET_CLASSES |
+                                       ICC_DATE_CLASSES | ICC_STANDARD_CLASSES,
+                                   L"ShibeiListTop", TopProc);
         session_ = new GdiPlusSession;
     }
     static void TearDownTestSuite() {

@@ -36,13 +36,7 @@ protected:
     static constexpr int kWidth = 400, kHeight = 300;
 
     static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&init);
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ShibeiToolbarTop";
-        RegisterClassW(&wc);
+        HandDressed_PrepareClasses(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES, L"ShibeiToolbarTop");
         session_ = new GdiPlusSession;
     }
     static void TearDownTestSuite() {
